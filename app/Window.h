@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/SharedState.h"
+#include "app/form/TForm1.h"
+#include "common/Controls.h"
+#include "common/Platform.h"
+
+namespace tesmarik {
+
+// One window of the program: its controls, the state its tabs share, and the platform it
+// talks to. Building it wires every control event to its handler; nothing is shown yet.
+class Window {
+public:
+    explicit Window(Platform& platform);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // What the program entry does before the event loop: FormCreate, then the first
+    // activation once the window is shown.
+    void Create();
+    void Activate();
+
+    // The one place that catches: a handler that fails shows the error box and the
+    // event loop goes on with whatever the handler changed before it failed.
+    void Dispatch(const Event& handler);
+    void DispatchKey(const KeyEvent& handler, char32_t key);
+
+    TForm1 form;
+    SharedState state;
+    Platform& platform;
+};
+
+// The wiring of each part of the window, one file each.
+void WireFrame(Window& w);
+void WireMassTab(Window& w);
+void WireLoadingTab(Window& w);
+void WirePriceTab(Window& w);
+void WireInfoTab(Window& w);
+
+}  // namespace tesmarik

@@ -1,0 +1,11 @@
+#include "app/Unit1.h"
+#include "app/Window.h"
+
+namespace tesmarik {
+
+void WireFrame(Window& w) {
+    TForm1& f = w.form;
+    f.Timer1.OnTimer = [&f] { Timer1Timer(f); };
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/form/ControlMacro.h"
+#include "common/Controls.h"
+
+namespace tesmarik {
+
+// The loading-norms tab.
+struct LoadingTabControls {
+    LoadingTabControls(ControlRegistry& registry, TabSheet& sheet);
+
+    ControlRegistry& registry_;
+    TESMARIK_CONTROL(ComboBox, ComboBox4);
+    TESMARIK_CONTROL(ComboBox, ComboBox5);
+    TESMARIK_CONTROL(Edit, Edit3);
+    TESMARIK_CONTROL(Edit, Edit9);
+    TESMARIK_CONTROL(Button, Button2);
+    TESMARIK_CONTROL(Panel, Panel1);
+    TESMARIK_CONTROL(Edit, Edit8);
+    TESMARIK_CONTROL(Memo, Memo3);
+    TESMARIK_CONTROL(Button, Button7);
+    TESMARIK_CONTROL(Label, Label25);
+    TESMARIK_CONTROL(Label, Label48);
+    TESMARIK_CONTROL(Image, Image3);
+    TESMARIK_CONTROL(Image, Image5);
+    TESMARIK_CONTROL(Image, Image6);
+    TESMARIK_CONTROL(Image, Image7);
+    TESMARIK_CONTROL(Image, Image8);
+    TESMARIK_CONTROL(Image, Image9);
+    TESMARIK_CONTROL(Image, Image10);
+    TESMARIK_CONTROL(Image, Image14);
+    TESMARIK_CONTROL(Image, Image15);
+    TESMARIK_CONTROL(Image, Image16);
+    // The result labels, hidden until a computation shows them.
+    TESMARIK_CONTROL(Label, Label40);
+    TESMARIK_CONTROL(Label, Label42);
+    TESMARIK_CONTROL(Label, Label44);
+    TESMARIK_CONTROL(Label, Label45);
+    TESMARIK_CONTROL(Label, Label47);
+    TESMARIK_CONTROL(Label, Label49);
+    TESMARIK_CONTROL(Label, Label50);
+    TESMARIK_CONTROL(Label, Label51);
+    TESMARIK_CONTROL(Label, Label52);
+    TESMARIK_CONTROL(Label, Label53);
+    TESMARIK_CONTROL(Label, Label56);
+    TESMARIK_CONTROL(Label, Label57);
+    TESMARIK_CONTROL(Label, Label58);
+    TESMARIK_CONTROL(Label, Label59);
+    TESMARIK_CONTROL(Label, Label62);
+    TESMARIK_CONTROL(Label, Label64);
+    TESMARIK_CONTROL(Label, Label65);
+    TESMARIK_CONTROL(Label, Label67);
+    TESMARIK_CONTROL(Label, Label70);
+    TESMARIK_CONTROL(Label, Label72);
+    TESMARIK_CONTROL(Label, Label75);
+    TESMARIK_CONTROL(Label, Label76);
+    TESMARIK_CONTROL(Label, Label77);
+    TESMARIK_CONTROL(Label, Label80);
+    TESMARIK_CONTROL(Label, Label81);
+
+    // The 25 result labels in the order the start-up hides them.
+    Label* ResultLabels[25] = {&Label40, &Label42, &Label44, &Label45, &Label47, &Label49, &Label50,
+                               &Label51, &Label52, &Label53, &Label56, &Label57, &Label58, &Label59,
+                               &Label62, &Label64, &Label65, &Label67, &Label70, &Label72, &Label75,
+                               &Label76, &Label77, &Label80, &Label81};
+    // The seven loading-scheme pictures.
+    Image* SchemeImages[7] = {&Image3, &Image5, &Image6, &Image7, &Image8, &Image9, &Image10};
+};
+
+}  // namespace tesmarik

@@ -1,0 +1,16 @@
+#pragma once
+
+// The seller who hands the program out: a fictional one on a reserved domain. The host
+// can be replaced at build time (TESMARIK_SELLER_HOST) and at run time (TESMARIK_SELLER).
+#ifndef TESMARIK_SELLER_HOST
+#define TESMARIK_SELLER_HOST "tesmarik.example"
+#endif
+
+namespace tesmarik {
+
+inline constexpr const char* kDefaultSellerHost = TESMARIK_SELLER_HOST;
+inline constexpr const char* kSellerDisplayEmail = "info@" TESMARIK_SELLER_HOST;
+inline constexpr const char* kSellerSalesEmail = "sales@" TESMARIK_SELLER_HOST;
+inline constexpr const char* kSellerSiteCaption = "www." TESMARIK_SELLER_HOST;
+
+}  // namespace tesmarik

@@ -1,0 +1,311 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tesmarik {
+
+struct Color {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const Color&) const = default;
+};
+
+inline constexpr Color kBlack{0, 0, 0};
+inline constexpr Color kWhite{255, 255, 255};
+inline constexpr Color kRed{255, 0, 0};
+inline constexpr Color kNavy{0, 0, 128};
+inline constexpr Color kBlue{0, 0, 255};
+
+// "#RRGGBB", as the scenario runner prints colours.
+std::string ColorText(Color c);
+
+struct Font {
+    std::string name = "Arial";
+    int size = 8;  // points
+    Color color = kBlack;
+    bool bold = false;
+    bool underline = false;
+    bool operator==(const Font&) const = default;
+};
+
+enum class ControlKind {
+    Form,
+    Panel,
+    GroupBox,
+    PageControl,
+    TabSheet,
+    Label,
+    StaticText,
+    Button,
+    BitBtn,
+    Edit,
+    ComboBox,
+    CheckBox,
+    RadioGroup,
+    StringGrid,
+    Memo,
+    Image,
+    Timer,
+};
+
+class Control;
+
+// Every control of a window registers itself here under its form name.
+class ControlRegistry {
+public:
+    ControlRegistry() = default;
+    ControlRegistry(const ControlRegistry&) = delete;
+    ControlRegistry& operator=(const ControlRegistry&) = delete;
+
+    void Register(Control& control);
+    Control* Find(const std::string& name) const;
+    const std::vector<Control*>& All() const { return controls_; }
+
+private:
+    std::vector<Control*> controls_;
+};
+
+using Event = std::function<void()>;
+// A typed key: a character, '\r' for Enter or '\b' for Backspace.
+using KeyEvent = std::function<void(char32_t key)>;
+
+class Control {
+public:
+    Control(ControlRegistry& registry, std::string name, ControlKind kind);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    const std::string Name;
+    const ControlKind Kind;
+    Control* Parent = nullptr;
+
+    bool Visible = true;
+    bool Enabled = true;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    std::string Hint;  // tooltip
+    bool HandCursor = false;
+    // Caption of a label, button, panel, group box, check box, radio group, tab or form;
+    // content of an edit field or of an editable list.
+    std::string Text;
+    ::tesmarik::Font Font;
+
+    Event OnClick;
+    Event OnMouseMove;
+    Event OnMouseLeave;
+
+    // Places the control on its parent (coordinates relative to the parent).
+    Control& Place(Control* parent, int left, int top, int width, int height);
+};
+
+class FormControl : public Control {
+public:
+    FormControl(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::Form) {}
+};
+
+// Panels and group boxes: containers with a caption and, for panels, a fill colour.
+class Panel : public Control {
+public:
+    Panel(ControlRegistry& r, std::string name, ControlKind kind = ControlKind::Panel)
+        : Control(r, std::move(name), kind) {}
+    std::optional<Color> Fill;  // empty: the window's face colour
+    bool Raised = true;         // bevel
+};
+
+class GroupBox : public Panel {
+public:
+    GroupBox(ControlRegistry& r, std::string name)
+        : Panel(r, std::move(name), ControlKind::GroupBox) {}
+};
+
+class TabSheet;
+
+class PageControl : public Control {
+public:
+    PageControl(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::PageControl) {}
+    std::vector<TabSheet*> Pages;
+    int ActivePageIndex = 0;
+    Event OnChange;
+
+    TabSheet& ActivePage() const { return *Pages.at(static_cast<std::size_t>(ActivePageIndex)); }
+};
+
+class TabSheet : public Control {
+public:
+    TabSheet(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::TabSheet) {}
+};
+
+class Label : public Control {
+public:
+    Label(ControlRegistry& r, std::string name, ControlKind kind = ControlKind::Label)
+        : Control(r, std::move(name), kind) {}
+    bool AutoSize = true;  // grows with its text
+    bool WordWrap = false;
+};
+
+class StaticText : public Label {
+public:
+    StaticText(ControlRegistry& r, std::string name)
+        : Label(r, std::move(name), ControlKind::StaticText) {
+        AutoSize = false;
+        WordWrap = true;
+    }
+};
+
+class Button : public Control {
+public:
+    Button(ControlRegistry& r, std::string name, ControlKind kind = ControlKind::Button)
+        : Control(r, std::move(name), kind) {}
+    std::string Glyph;  // name of the picture drawn on a picture button
+};
+
+class BitBtn : public Button {
+public:
+    BitBtn(ControlRegistry& r, std::string name)
+        : Button(r, std::move(name), ControlKind::BitBtn) {}
+};
+
+class Edit : public Control {
+public:
+    Edit(ControlRegistry& r, std::string name) : Control(r, std::move(name), ControlKind::Edit) {}
+    Event OnChange;
+    KeyEvent OnKeyPress;
+    Event OnKeyUp;
+};
+
+enum class ComboStyle { Pick, Editable };
+
+class ComboBox : public Control {
+public:
+    ComboBox(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::ComboBox) {}
+    std::vector<std::string> Items;
+    ComboStyle Style = ComboStyle::Pick;
+    int DropDownCount = 8;
+    Event OnChange;
+    KeyEvent OnKeyPress;
+    Event OnKeyUp;
+
+    int ItemIndex() const { return itemIndex_; }
+    // Choosing from code runs no handler; the text follows the chosen item (or empties).
+    void SetItemIndex(int index);
+    void SetItems(std::vector<std::string> items);
+    void Clear();
+
+private:
+    int itemIndex_ = -1;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::CheckBox) {}
+    bool Checked = false;
+};
+
+class RadioGroup : public Control {
+public:
+    RadioGroup(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::RadioGroup) {}
+    std::vector<std::string> Items;
+    int Columns = 1;
+
+    int ItemIndex() const { return itemIndex_; }
+    // Selecting another button from code runs OnClick as a user click would; selecting
+    // the button already selected, or none (-1), runs nothing.
+    void SetItemIndex(int index);
+
+private:
+    int itemIndex_ = -1;
+};
+
+struct CellPaint {
+    std::optional<Color> fill;  // empty: the grid's own look
+    std::optional<Color> text;  // empty: the text colour of the grid's own look
+};
+
+struct DrawCellState {
+    bool selected = false;
+    bool focused = false;
+    bool fixed = false;
+};
+
+using DrawCellEvent = std::function<CellPaint(int col, int row, DrawCellState state)>;
+
+class StringGrid : public Control {
+public:
+    StringGrid(ControlRegistry& r, std::string name)
+        : Control(r, std::move(name), ControlKind::StringGrid) {}
+    int ColCount = 5;
+    int RowCount = 5;
+    int FixedRows = 1;
+    int DefaultColWidth = 64;
+    int DefaultRowHeight = 24;
+    std::map<int, int> ColWidths;  // columns whose width differs from the default
+    bool Editable = false;
+    bool RowSelect = false;
+    // The current cell, and whether the grid holds the keyboard focus.
+    int Col = 0;
+    int Row = 1;
+    bool Focused = false;
+    KeyEvent OnKeyPress;
+    DrawCellEvent OnDrawCell;
+
+    // A cell never written reads as the empty text; cells outside the visible columns
+    // keep what is written there.
+    const std::string& Cell(int col, int row) const;
+    void SetCell(int col, int row, std::string text);
+    std::string& CellRef(int col, int row) { return cells_[{col, row}]; }
+    int ColWidth(int col) const;
+
+private:
+    std::map<std::pair<int, int>, std::string> cells_;
+};
+
+class Memo : public Control {
+public:
+    Memo(ControlRegistry& r, std::string name) : Control(r, std::move(name), ControlKind::Memo) {}
+    std::vector<std::string> Lines;
+    bool ReadOnly = false;
+    bool WordWrap = true;
+
+    // The whole text as the multi-line edit shows it: the lines joined by CR LF.
+    std::string JoinedText() const;
+    // Replaces the whole text; CR LF, bare CR and bare LF all break lines.
+    void SetJoinedText(const std::string& text);
+};
+
+class Image : public Control {
+public:
+    Image(ControlRegistry& r, std::string name) : Control(r, std::move(name), ControlKind::Image) {}
+    std::string Picture;  // name of one of the program's own drawings
+    bool Stretch = false;
+};
+
+class Timer : public Control {
+public:
+    Timer(ControlRegistry& r, std::string name) : Control(r, std::move(name), ControlKind::Timer) {
+        Visible = false;
+    }
+    int Interval = 1000;  // milliseconds
+    Event OnTimer;
+};
+
+// Whether the user can reach the control: it and its parents shown and enabled, and
+// every tab it lies on in front.
+bool IsReachable(const Control& control);
+
+}  // namespace tesmarik

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace tesmarik {
+
+// The integer part, toward zero, of x * 10^digits + 0.5, divided by 10^digits: half up
+// for the non-negative values of the program (a negative value is not mirrored).
+double RoundHalfUp(double x, int digits);
+
+// Mass of one metre in kg from outer diameter and wall in mm, with the optional 1 %
+// weld-seam allowance; rounded to 2 decimals.
+double PipeMassPerMetre(double diameter, double wall, bool withSeam);
+// Total mass in tonnes of a total length in metres; 3 decimals.
+double MassFromLength(double length, double massPerMetre);
+// Total length in metres of a total mass in tonnes; 3 decimals.
+double LengthFromMass(double mass, double massPerMetre);
+// Mass in tonnes of one pipe of the given length; 3 decimals.
+double PipeMass(double length, double massPerMetre);
+// Whole pipes of the average length in the total length.
+double PieceCount(double totalLength, double averageLength);
+
+}  // namespace tesmarik

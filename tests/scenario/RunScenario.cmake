@@ -1,0 +1,14 @@
+# Runs one scenario script and compares what it prints with the expected output.
+execute_process(COMMAND ${RUNNER} INPUT_FILE ${SCRIPT}
+    OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+get_filename_component(folder ${ACTUAL} DIRECTORY)
+file(MAKE_DIRECTORY ${folder})
+file(WRITE ${ACTUAL} "${actual}")
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "exit status ${status}: ${errors}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT actual STREQUAL expected)
+    execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
+    message(FATAL_ERROR "output differs from ${EXPECTED} (actual output in ${ACTUAL})")
+endif()

@@ -1,0 +1,109 @@
+#include "tools/scenario/ScriptedPlatform.h"
+
+#include <filesystem>
+
+#include "app/qt/QtFiles.h"
+#include "common/Error.h"
+
+namespace tesmarik {
+
+std::string EscapeValue(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+ScriptedPlatform::ScriptedPlatform(std::ostream& out, std::string priceFilePath,
+                                   std::string sellerHost)
+    : out_(out), priceFilePath_(std::move(priceFilePath)), sellerHost_(std::move(sellerHost)) {}
+
+void ScriptedPlatform::ShowMessage(const std::string& text) {
+    out_ << "message: " << EscapeValue(text) << '\n';
+}
+
+bool ScriptedPlatform::AskAt(int left, int top, const std::string& text) {
+    bool ok = false;
+    if (!answers_.empty()) {
+        ok = answers_.front();
+        answers_.pop_front();
+    }
+    out_ << "dialog at " << left << ',' << top << ": " << EscapeValue(text) << " -> "
+         << (ok ? "ok" : "cancel") << '\n';
+    return ok;
+}
+
+void ScriptedPlatform::ErrorBox(const std::string& text) {
+    out_ << "error: " << EscapeValue(text) << '\n';
+}
+
+std::optional<std::string> ScriptedPlatform::SaveDialog(const SaveDialogRequest& request) {
+    std::optional<std::string> path;
+    if (!saves_.empty()) {
+        path = saves_.front();
+        saves_.pop_front();
+    }
+    if (path && std::filesystem::path(*path).extension().empty()) {
+        *path += "." + request.defaultExtension;
+    }
+    out_ << "save dialog -> " << (path ? EscapeValue(*path) : "cancel") << '\n';
+    return path;
+}
+
+void ScriptedPlatform::OpenAddress(const std::string& address) {
+    out_ << "open: " << EscapeValue(address) << '\n';
+}
+
+bool ScriptedPlatform::Download(const std::string& address, const std::string& path) {
+    std::optional<std::string> source;
+    if (!downloads_.empty()) {
+        source = downloads_.front();
+        downloads_.pop_front();
+    }
+    bool ok = false;
+    if (source) {
+        std::error_code error;
+        ok = std::filesystem::copy_file(*source, path,
+                                        std::filesystem::copy_options::overwrite_existing, error);
+        if (ok && path == priceFilePath_) {
+            priceLocked_ = false;
+        }
+    }
+    out_ << "download: " << EscapeValue(address) << " -> " << (ok ? "ok" : "fail") << '\n';
+    return ok;
+}
+
+bool ScriptedPlatform::FileExists(const std::string& path) {
+    return QtFiles::Exists(path);
+}
+
+std::optional<DateTime> ScriptedPlatform::FileLastWrite(const std::string& path) {
+    return QtFiles::LastWrite(path);
+}
+
+std::vector<std::string> ScriptedPlatform::ReadLines(const std::string& path) {
+    if (priceLocked_ && path == priceFilePath_) {
+        throw Error("I/O error 32");  // another program holds the file
+    }
+    return QtFiles::ReadLines(path);
+}
+
+void ScriptedPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    QtFiles::WriteLines(path, lines);
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "common/Platform.h"
+
+namespace tesmarik {
+
+// The platform of the scenario runner: dialogs, downloads and the clock answer from
+// queues the script fills, and every use of the platform is printed as one line. Files
+// are the real file system; the price file lives in a folder of the runner's own.
+class ScriptedPlatform : public Platform {
+public:
+    ScriptedPlatform(std::ostream& out, std::string priceFilePath, std::string sellerHost);
+
+    void QueueAnswer(bool ok) { answers_.push_back(ok); }
+    void QueueSaveAs(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
+    // An empty source makes the download fail.
+    void QueueDownload(std::optional<std::string> source) {
+        downloads_.push_back(std::move(source));
+    }
+    void SetNow(const DateTime& t) { now_ = t; }
+    void SetPriceFileLocked(bool locked) { priceLocked_ = locked; }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskAt(int left, int top, const std::string& text) override;
+    void ErrorBox(const std::string& text) override;
+    std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    void OpenAddress(const std::string& address) override;
+    bool Download(const std::string& address, const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    std::optional<DateTime> FileLastWrite(const std::string& path) override;
+    std::vector<std::string> ReadLines(const std::string& path) override;
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    DateTime Now() override { return now_; }
+    std::string PriceFilePath() override { return priceFilePath_; }
+    std::string SellerHost() override { return sellerHost_; }
+
+private:
+    std::ostream& out_;
+    std::string priceFilePath_;
+    std::string sellerHost_;
+    std::deque<bool> answers_;
+    std::deque<std::optional<std::string>> saves_;
+    std::deque<std::optional<std::string>> downloads_;
+    DateTime now_{2026, 1, 1, 12, 0, 0};
+    bool priceLocked_ = false;
+};
+
+// How the runner writes a value: CR, LF and backslash escaped, nothing else changed.
+std::string EscapeValue(const std::string& text);
+
+}  // namespace tesmarik

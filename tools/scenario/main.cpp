@@ -1,0 +1,39 @@
+// tesmarik-scenario: runs the window's logic headless from a script on standard input.
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+
+#include "app/Window.h"
+#include "app/form/SellerIdentity.h"
+#include "tools/scenario/ScenarioRunner.h"
+#include "tools/scenario/ScriptedPlatform.h"
+
+int main() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    std::string pattern = (fs::temp_directory_path() / "tesmarik-scenario-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        std::cerr << "cannot make a temporary folder for the price file\n";
+        return 2;
+    }
+    const fs::path folder(pattern);
+    const char* seller = std::getenv("TESMARIK_SELLER");
+    int status = 2;
+    {
+        tesmarik::ScriptedPlatform platform(
+            std::cout, (folder / "1.csv").string(),
+            seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
+        tesmarik::Window window(platform);
+        window.Create();
+        window.Activate();
+        tesmarik::ScenarioRunner runner(window, platform, std::cout);
+        status = runner.Run(std::cin, std::cerr);
+    }
+    std::cout.flush();
+    fs::remove_all(folder, error);
+    return status;
+}
