@@ -14,11 +14,14 @@ FrameControls::FrameControls(ControlRegistry& registry) : registry_(registry) {
     Image1.Picture = "info-banner";
     Image1.HandCursor = true;
 
-    Label26.Place(&Form1, 12, 56, 0, 0);
+    // The e-mail and the site address lie at the lower edge of the banner, clear of the
+    // tabs that overlap its last pixels; the hint and the four links stand top right.
+    Label26.Place(&Form1, 12, 54, 0, 0);
     Label26.Text = "e-mail: " + std::string(kSellerDisplayEmail);
     Label26.Font = {"Times New Roman", 12, kBlue, true, false};
 
-    Label36.Place(&Form1, 452, 10, 88, 26);
+    // Two lines, the ">>>" pointing at the column of links to its right.
+    Label36.Place(&Form1, 420, 14, 124, 28);
     Label36.Text = "Для перехода на сайт выберите >>>";
     Label36.AutoSize = false;
     Label36.WordWrap = true;
@@ -28,13 +31,13 @@ FrameControls::FrameControls(ControlRegistry& registry) : registry_(registry) {
     const char* captions[] = {"> Трубы ГОСТ/ТУ", "> Трубы толстостенные", "> Трубы котельные КВД",
                               "> Трубы восстановленные"};
     for (int i = 0; i < 4; ++i) {
-        links[i]->Place(&Form1, 548, 2 + 14 * i, 0, 0);
+        links[i]->Place(&Form1, 548, 2 + 13 * i, 0, 0);
         links[i]->Text = captions[i];
         links[i]->Font = {"Arial", 8, kNavy, true, false};
         links[i]->HandCursor = true;
     }
 
-    Label90.Place(&Form1, 560, 56, 0, 0);
+    Label90.Place(&Form1, 620, 54, 0, 0);
     Label90.Text = std::string(kSellerSiteCaption);
     Label90.Font = {"Times New Roman", 12, kBlue, true, false};
     Label26.HandCursor = Label90.HandCursor = true;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The seller who hands the program out: a fictional one on a reserved domain. The host
-// can be replaced at build time (TESMARIK_SELLER_HOST) and at run time (TESMARIK_SELLER).
+// can be replaced at build time (TESMARIK_SELLER_HOST) and, for the web server only, at
+// run time (TESMARIK_SELLER, read by the platform).
 #ifndef TESMARIK_SELLER_HOST
 #define TESMARIK_SELLER_HOST "tesmarik.example"
 #endif
@@ -9,8 +10,10 @@
 namespace tesmarik {
 
 inline constexpr const char* kDefaultSellerHost = TESMARIK_SELLER_HOST;
+// Shown in the header strip; mail from the e-mail link goes to the sales department.
 inline constexpr const char* kSellerDisplayEmail = "info@" TESMARIK_SELLER_HOST;
 inline constexpr const char* kSellerSalesEmail = "sales@" TESMARIK_SELLER_HOST;
+// How the header strip names the web site.
 inline constexpr const char* kSellerSiteCaption = "www." TESMARIK_SELLER_HOST;
 
 }  // namespace tesmarik
