@@ -1,0 +1,110 @@
+#include "loading/LoadingFigures.h"
+
+#include <cmath>
+
+#include "common/CheckedMath.h"
+#include "common/Numbers.h"
+#include "masscalc/MassFormulas.h"
+
+namespace tesmarik {
+
+namespace {
+
+constexpr double kMassCoefficient = 0.02466;  // kg/m per mm² of s × (D − s)
+constexpr double kKilogramsPerTonne = 1000;
+constexpr double kWeldSeamFactor = 1.01;
+constexpr double kWeldSeamFrom = 530;  // mm; larger pipes are welded
+
+// Mass of one metre in tonnes, rounded before the weld-seam allowance, not after it.
+double TonnesPerMetre(double diameter, double wall) {
+    const double kg = Multiply(Multiply(Subtract(diameter, wall), wall), kMassCoefficient);
+    double m = RoundHalfUp(Divide(kg, kKilogramsPerTonne), 3);
+    if (diameter >= kWeldSeamFrom) {
+        m = Multiply(m, kWeldSeamFactor);
+    }
+    return m;
+}
+
+}  // namespace
+
+LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state) {
+    LoadingFigures out;
+
+    const double d = ReadNumber(in.diameter);
+    const double s = ReadNumber(in.wall);
+    const double nv = ByVolumeCount(state, d);
+    double n = std::trunc(nv);
+    const double m = TonnesPerMetre(d, s);
+    const double l = ReadNumber(in.length);
+    const double c = ReadNumber(in.capacity);
+
+    double lenV = Multiply(l, nv);
+    double massV = Multiply(Multiply(nv, m), l);
+
+    // Heavier than the vehicle may carry: as many pipes as the capacity allows.
+    out.capacityCase = massV > c;
+    double massCap = 0;
+    double lenCap = 0;
+    if (out.capacityCase) {
+        out.nCap = std::trunc(Divide(c, Multiply(l, m)));
+        massCap = Multiply(Multiply(l, m), out.nCap);
+        lenCap = Multiply(l, out.nCap);
+        n = out.nCap;
+    }
+
+    out.withBasis = state.quantityBasis != kBasisNone;
+    double totMass = 0;
+    double totLen = 0;
+    double totCnt = 0;
+    double fullLen = 0;
+    if (out.withBasis) {
+        const double q = ReadNumber(in.quantity);
+        if (state.quantityBasis == kBasisMass) {
+            totMass = q;
+            totLen = Divide(q, m);
+        } else {
+            totLen = q;
+            totMass = Multiply(q, m);
+        }
+        totCnt = Divide(totLen, l);
+        const double veh = Divide(totCnt, n);
+        out.full = std::trunc(veh);
+        out.fullCnt = Multiply(out.full, n);
+        out.fullMass = Multiply(Multiply(out.fullCnt, m), l);
+        fullLen = Divide(out.fullMass, m);
+        out.pct = RoundHalfUp(Multiply(Subtract(veh, out.full), 100), 0);
+        out.rem = RoundHalfUp(Subtract(totCnt, out.fullCnt), 0);
+        if (out.capacityCase) {
+            lenCap = RoundHalfUp(lenCap, 0);
+            massCap = RoundHalfUp(massCap, 1);
+        }
+        if (veh > 0 && veh == out.full) {
+            // Whole vehicles exactly: the last one is the last full one, not an empty
+            // extra vehicle.
+            out.totalVeh = out.full;
+            out.pct = 100;
+            out.rem = n;
+        } else {
+            // A negative consignment needs no vehicle.
+            out.totalVeh = veh < out.full ? 0 : Add(out.full, 1);
+        }
+        // The last vehicle carries its pipes at the average length.
+        out.lastLen = RoundHalfUp(Multiply(out.rem, l), 2);
+        out.lastMass = RoundHalfUp(Multiply(Multiply(out.rem, m), l), 3);
+    }
+
+    out.massV = RoundHalfUp(massV, 1);
+    out.lenV = RoundHalfUp(lenV, 0);
+    out.byVolumeShown = RoundHalfUp(nv, 0);
+    if (out.capacityCase) {
+        out.massCap = RoundHalfUp(massCap, 3);
+        out.lenCap = lenCap;
+    }
+    out.totLen = RoundHalfUp(totLen, 2);
+    out.totMass = RoundHalfUp(totMass, 3);
+    out.totCnt = std::trunc(totCnt);
+    out.fullLen = RoundHalfUp(fullLen, 0);
+    return out;
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/form/TForm1.h"
+#include "common/Platform.h"
+#include "loading/LoadingState.h"
+
+namespace tesmarik {
+
+// "Рассчёт": the loading norm of one vehicle and, with a consignment, the vehicles needed.
+void Button2Click(TForm1& f, const LoadingState& state);
+// The user chose whether the consignment is given by mass or by length.
+void RadioGroup3Click(TForm1& f, LoadingState& state);
+// "Сброс": back to the state before any choice, the report and the pictures aside.
+void Button7Click(TForm1& f, LoadingState& state);
+// Toggles between the result panel and the report in its place.
+void BitBtn2Click(TForm1& f);
+// Saves the report as it stands (edits included) to a file the user names.
+void BitBtn3Click(TForm1& f, Platform& platform);
+
+}  // namespace tesmarik
