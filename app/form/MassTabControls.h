@@ -37,6 +37,13 @@ struct MassTabControls {
     TESMARIK_CONTROL(Image, Image11);
     TESMARIK_CONTROL(StaticText, StaticText1);
     TESMARIK_CONTROL(Panel, Panel6);
+    // Fixed captions of the result panel, each beside the value label it names.
+    TESMARIK_CONTROL(Label, Label91);
+    TESMARIK_CONTROL(Label, Label93);
+    TESMARIK_CONTROL(Label, Label96);
+    TESMARIK_CONTROL(Label, Label98);
+    TESMARIK_CONTROL(Label, Label100);
+    TESMARIK_CONTROL(Label, Label92);
     TESMARIK_CONTROL(Label, Label94);
     TESMARIK_CONTROL(Label, Label95);
     TESMARIK_CONTROL(Label, Label97);
