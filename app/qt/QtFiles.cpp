@@ -9,6 +9,7 @@
 #include <QStringEncoder>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "common/Error.h"
 
@@ -19,6 +20,86 @@ namespace {
 QString Path(const std::string& path) {
     return QString::fromStdString(path);
 }
+
+// Opens a file for reading or throws the input/output error the user sees.
+void OpenForReading(QFile& file, const std::string& path) {
+    if (file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    switch (file.error()) {
+        case QFileDevice::OpenError:
+            if (!QFileInfo::exists(Path(path))) {
+                throw Error("File not found");
+            }
+            throw Error("File access denied");
+        case QFileDevice::PermissionsError:
+            throw Error("File access denied");
+        default:
+            throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
+    }
+}
+
+// Cuts a stream of Windows-1251 bytes into lines, keeping only what the caller asked for.
+class LineClipper {
+public:
+    LineClipper(std::size_t maxLines, std::size_t maxChars)
+        : maxLines_(maxLines), maxChars_(maxChars) {}
+
+    // Takes the next piece; false once nothing that follows can change the result.
+    bool Feed(std::string_view bytes) {
+        for (const char c : bytes) {
+            if (afterCr_ && c == '\n') {
+                afterCr_ = false;
+                continue;
+            }
+            afterCr_ = c == '\r';
+            if (c == '\r' || c == '\n') {
+                EndLine();
+                if (done_) {
+                    return false;
+                }
+                continue;
+            }
+            hasText_ = true;
+            if (line_.size() < maxChars_) {
+                line_ += c;
+            } else {
+                cut_ = true;
+            }
+        }
+        return true;
+    }
+
+    ClippedLines Finish() {
+        if (!done_ && hasText_) {  // a last line without a line end
+            EndLine();
+        }
+        return std::move(result_);
+    }
+
+private:
+    void EndLine() {
+        if (result_.lines.size() < maxLines_) {
+            result_.lines.push_back(QtFiles::FromWindows1251(line_));
+            result_.clipped = result_.clipped || cut_;
+        } else if (hasText_) {
+            result_.clipped = true;
+            done_ = true;
+        }
+        line_.clear();
+        cut_ = false;
+        hasText_ = false;
+    }
+
+    std::size_t maxLines_;
+    std::size_t maxChars_;
+    ClippedLines result_;
+    std::string line_;
+    bool hasText_ = false;
+    bool cut_ = false;
+    bool afterCr_ = false;
+    bool done_ = false;
+};
 
 }  // namespace
 
@@ -47,19 +128,7 @@ bool QtFiles::SetLastWrite(const std::string& path, const DateTime& t) {
 
 std::vector<std::string> QtFiles::ReadLines(const std::string& path) {
     QFile file(Path(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        switch (file.error()) {
-            case QFileDevice::OpenError:
-                if (!QFileInfo::exists(Path(path))) {
-                    throw Error("File not found");
-                }
-                throw Error("File access denied");
-            case QFileDevice::PermissionsError:
-                throw Error("File access denied");
-            default:
-                throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
-        }
-    }
+    OpenForReading(file, path);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
@@ -80,6 +149,31 @@ std::vector<std::string> QtFiles::ReadLines(const std::string& path) {
         start = end + 1;
     }
     return lines;
+}
+
+ClippedLines QtFiles::ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                       std::size_t maxChars) {
+    QFile file(Path(path));
+    OpenForReading(file, path);
+    LineClipper clipper(maxLines, maxChars);
+    std::vector<char> piece(64 * 1024);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
+        if (got < 0) {
+            throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
+        }
+        if (got == 0 || !clipper.Feed({piece.data(), static_cast<std::size_t>(got)})) {
+            break;
+        }
+    }
+    return clipper.Finish();
+}
+
+ClippedLines QtFiles::SplitLinesClipped(std::string_view bytes, std::size_t maxLines,
+                                        std::size_t maxChars) {
+    LineClipper clipper(maxLines, maxChars);
+    clipper.Feed(bytes);
+    return clipper.Finish();
 }
 
 void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/DateTime.h"
+#include "common/Platform.h"
 
 namespace tesmarik {
 
@@ -17,6 +20,15 @@ public:
     static std::optional<DateTime> LastWrite(const std::string& path);
     static bool SetLastWrite(const std::string& path, const DateTime& t);
     static std::vector<std::string> ReadLines(const std::string& path);
+    // The first maxLines lines of at most maxChars characters each (one byte is one
+    // character in Windows-1251); CR LF, LF and a lone CR end a line. Reads the file in
+    // pieces and stops once the rest cannot change the result, so a huge file costs
+    // neither memory nor time.
+    static ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                         std::size_t maxChars);
+    // The same for bytes already in memory.
+    static ClippedLines SplitLinesClipped(std::string_view bytes, std::size_t maxLines,
+                                          std::size_t maxChars);
     static void WriteLines(const std::string& path, const std::vector<std::string>& lines);
     // Atomically replaces the file with the bytes; false when it cannot.
     static bool WriteBytes(const std::string& path, const std::string& bytes);

@@ -102,6 +102,14 @@ std::vector<std::string> ScriptedPlatform::ReadLines(const std::string& path) {
     return QtFiles::ReadLines(path);
 }
 
+ClippedLines ScriptedPlatform::ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                                std::size_t maxChars) {
+    if (priceLocked_ && path == priceFilePath_) {
+        throw Error("I/O error 32");  // another program holds the file
+    }
+    return QtFiles::ReadLinesClipped(path, maxLines, maxChars);
+}
+
 void ScriptedPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     QtFiles::WriteLines(path, lines);
 }

@@ -1,0 +1,64 @@
+#include "price/PriceFileReader.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "price/PriceText.h"
+
+namespace tesmarik {
+
+namespace {
+
+// Field j of a line: the text after the j-th separator up to the next one; "0" when that
+// is empty or the line has fewer separators.
+std::vector<std::string> SplitFields(const std::string& line, std::size_t fieldCount) {
+    std::vector<std::string> fields;
+    fields.reserve(fieldCount);
+    std::size_t start = 0;
+    while (fields.size() < fieldCount) {
+        if (start > line.size()) {
+            fields.emplace_back("0");
+            continue;
+        }
+        std::size_t end = line.find(';', start);
+        if (end == std::string::npos) {
+            end = line.size();
+        }
+        fields.push_back(end > start ? line.substr(start, end - start) : "0");
+        start = end + 1;
+    }
+    return fields;
+}
+
+}  // namespace
+
+PriceStore ParsePriceLines(const std::vector<std::string>& lines) {
+    PriceStore store;
+    if (lines.empty()) {
+        return store;
+    }
+    const std::size_t separators =
+        static_cast<std::size_t>(std::count(lines.front().begin(), lines.front().end(), ';'));
+    const std::size_t fieldCount = std::min(separators + 1, kPriceMaxFields);
+    const std::size_t lineCount = std::min(lines.size(), kPriceMaxLines);
+    for (std::size_t i = 0; i < lineCount; ++i) {
+        const std::string& line = lines[i];
+        const std::string type = line.substr(0, line.find(';'));
+        if (!IsPriceTypeCode(type)) {
+            continue;
+        }
+        store.rows.push_back(PriceRow{SplitFields(line, fieldCount)});
+    }
+    return store;
+}
+
+void ReadPriceFile(PriceState& price, Platform& platform) {
+    const ClippedLines file =
+        platform.ReadLinesClipped(platform.PriceFilePath(), kPriceMaxLines, kPriceMaxLineChars);
+    price.store = ParsePriceLines(file.lines);
+    if (file.clipped) {
+        platform.ShowMessage(kPriceClippedMessage);
+    }
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/Platform.h"
+#include "price/PriceState.h"
+
+namespace tesmarik {
+
+// Told once per reading when the file held more lines, or longer lines, than are read.
+inline constexpr const char* kPriceClippedMessage =
+    "Прайс больше, чем может показать программа: показаны только первые 300 строк по 300 "
+    "знаков";
+
+// The price rows of a file's lines. The separators of the first line fix the number of
+// fields of every line; empty and missing fields read "0", text behind further separators
+// is ignored; only lines whose field 0 is a type code become rows. At most 300 lines and
+// 301 fields are looked at, whatever the lines hold.
+PriceStore ParsePriceLines(const std::vector<std::string>& lines);
+
+// Replaces the store with the rows of the price file. A file that cannot be read throws
+// the platform's input/output error and leaves the store as it was.
+void ReadPriceFile(PriceState& price, Platform& platform);
+
+}  // namespace tesmarik

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tesmarik {
+
+// "n" new, "l" stale stock, "v" reconditioned, "kt" boiler or thick-walled; compared
+// byte for byte.
+bool IsPriceTypeCode(const std::string& text);
+
+// The non-empty parts of a text split at each blank (code 32 only).
+std::vector<std::string> SplitAtBlanks(const std::string& text);
+
+// The first `count` characters (not bytes) of a UTF-8 text.
+std::string FirstChars(const std::string& text, std::size_t count);
+
+}  // namespace tesmarik
