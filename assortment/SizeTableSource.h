@@ -10,7 +10,8 @@ namespace tesmarik {
 
 // One wall, or every wall of the table's wall axis from `from` to `to` inclusive.
 struct WallStretch {
-    WallStretch(double wall) : from(wall), to(wall) {}  // NOLINT: a single wall reads as one
+    // Implicit, so that a single wall is written as a plain number.
+    WallStretch(double wall) : from(wall), to(wall) {}  // NOLINT(google-explicit-constructor)
     WallStretch(double first, double last) : from(first), to(last) {}
     double from;
     double to;
