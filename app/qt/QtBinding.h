@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Window.h"
+
+namespace tesmarik {
+
+class QtBinding;
+
+// The binding of one control: its widget, and how the widget is brought up to date with
+// the control in the model.
+class WidgetBinding {
+public:
+    virtual ~WidgetBinding() = default;
+    virtual QWidget* Widget() const = 0;
+    // The widget a child control lies in (a tab's page, a panel, a group box).
+    virtual QWidget* ChildParent() const { return Widget(); }
+    virtual void Sync() = 0;
+};
+
+// Maps the window model onto real Qt widgets, one binding per kind of control, and turns
+// what the user does into calls of the controls' event slots. After every event all
+// widgets are brought up to date with the model, with their signals blocked. No
+// behaviour of the program lives here.
+class QtBinding {
+public:
+    explicit QtBinding(Window& window);
+    ~QtBinding();
+    QtBinding(const QtBinding&) = delete;
+    QtBinding& operator=(const QtBinding&) = delete;
+
+    QWidget* TopLevel() const { return top_; }
+    QWidget* WidgetOf(const std::string& name) const;
+    Window& Model() const { return window_; }
+
+    // Runs an event slot through the window's error path, then brings the widgets up to
+    // date. Events that arrive while a handler runs (a timer during a modal dialog) wait
+    // for nothing and are dropped: handlers never overlap.
+    void Fire(const std::function<void()>& handler);
+    void Sync();
+
+private:
+    WidgetBinding* Bind(Control& control);
+
+    Window& window_;
+    QWidget* top_ = nullptr;
+    std::vector<std::unique_ptr<WidgetBinding>> bindings_;
+    std::map<const Control*, WidgetBinding*> byControl_;
+    bool busy_ = false;
+};
+
+}  // namespace tesmarik

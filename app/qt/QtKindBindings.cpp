@@ -1,0 +1,881 @@
+#include "app/qt/QtKindBindings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/Unit1.h"
+#include "app/qt/QtGridDelegate.h"
+#include "common/Text.h"
+#include "resources/Pictures.h"
+
+namespace tesmarik {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QColor ToQColor(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QFont ToQFont(const Font& font) {
+    QFont f(Q(font.name));
+    f.setPointSize(font.size);
+    f.setBold(font.bold);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+// The key that a key event types, as the event slots take it: a character, '\r' for
+// Enter, '\b' for Backspace; 0 for keys that type nothing (arrows, Shift, ...).
+std::vector<char32_t> TypedKeys(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        return {U'\r'};
+    }
+    if (event.key() == Qt::Key_Backspace) {
+        return {U'\b'};
+    }
+    std::vector<char32_t> keys;
+    for (const char32_t cp : event.text().toUcs4()) {
+        if (cp >= 0x20 && cp != 0x7F) {
+            keys.push_back(cp);
+        }
+    }
+    return keys;
+}
+
+// Turns the mouse and keyboard events of a widget into the control's event slots.
+class EventRouter : public QObject {
+public:
+    EventRouter(QtBinding& binding, Control& control) : binding_(binding), control_(control) {}
+
+    // Set for kinds whose key slots run before the widget takes the key.
+    KeyEvent* onKeyPress = nullptr;
+    Event* onKeyUp = nullptr;
+    // Set for grids, where the typed text goes into the model's current cell.
+    std::function<void(char32_t)> typeIntoCell;
+    bool clicks = false;  // labels and pictures: a mouse release inside is a click
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseMove:
+                if (control_.OnMouseMove) {
+                    binding_.Fire(control_.OnMouseMove);
+                }
+                break;
+            case QEvent::Leave:
+                if (control_.OnMouseLeave) {
+                    binding_.Fire(control_.OnMouseLeave);
+                }
+                break;
+            case QEvent::MouseButtonRelease: {
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                auto* widget = static_cast<QWidget*>(watched);
+                if (clicks && mouse->button() == Qt::LeftButton &&
+                    widget->rect().contains(mouse->position().toPoint())) {
+                    binding_.Fire(control_.OnClick);
+                }
+                break;
+            }
+            case QEvent::KeyPress: {
+                const auto keys = TypedKeys(*static_cast<QKeyEvent*>(event));
+                if (keys.empty()) {
+                    break;
+                }
+                for (const char32_t key : keys) {
+                    if (onKeyPress != nullptr && *onKeyPress) {
+                        KeyEvent& slot = *onKeyPress;
+                        binding_.Fire([&slot, key] { slot(key); });
+                    }
+                    if (typeIntoCell) {
+                        typeIntoCell(key);
+                    }
+                }
+                return static_cast<bool>(typeIntoCell);  // a grid takes its keys here
+            }
+            case QEvent::KeyRelease:
+                if (onKeyUp != nullptr && *onKeyUp &&
+                    !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+                    binding_.Fire(*onKeyUp);
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    QtBinding& binding_;
+    Control& control_;
+};
+
+// What every kind shares: position, size, visibility, enabled state, tooltip, font.
+class BindingBase : public WidgetBinding {
+public:
+    BindingBase(QtBinding& binding, Control& control) : binding_(binding), control_(control) {}
+
+    QWidget* Widget() const override { return widget_; }
+
+    void Sync() override {
+        SyncKind();
+        if (widget_->isEnabled() != control_.Enabled) {
+            widget_->setEnabled(control_.Enabled);
+        }
+        if (widget_->toolTip() != Q(control_.Hint)) {
+            widget_->setToolTip(Q(control_.Hint));
+        }
+        SyncGeometry();
+        // The program entry shows the window itself; the binding shows and hides the rest.
+        if (widget_->parentWidget() != nullptr &&
+            (widget_->isVisibleTo(widget_->parentWidget()) != control_.Visible || !synced_)) {
+            widget_->setVisible(control_.Visible);
+        }
+        synced_ = true;
+    }
+
+protected:
+    virtual void SyncKind() {}
+
+    virtual void SyncGeometry() {
+        const QRect wanted(control_.Left, control_.Top, control_.Width, control_.Height);
+        if (widget_->geometry() != wanted) {
+            widget_->setGeometry(wanted);
+        }
+    }
+
+    void Attach(QWidget* widget) {
+        widget_ = widget;
+        router_ = new EventRouter(binding_, control_);
+        router_->setParent(widget);
+        widget->installEventFilter(router_);
+        widget->setMouseTracking(true);
+        if (control_.HandCursor) {
+            widget->setCursor(Qt::PointingHandCursor);
+        }
+    }
+
+    void SyncFont(QWidget* target) {
+        const QFont font = ToQFont(control_.Font);
+        if (target->font() != font) {
+            target->setFont(font);
+        }
+        const QColor color = ToQColor(control_.Font.color);
+        if (target->palette().color(QPalette::WindowText) != color) {
+            QPalette palette = target->palette();
+            palette.setColor(QPalette::WindowText, color);
+            palette.setColor(QPalette::Text, color);
+            palette.setColor(QPalette::ButtonText, color);
+            target->setPalette(palette);
+        }
+    }
+
+    QtBinding& binding_;
+    Control& control_;
+    QWidget* widget_ = nullptr;
+    EventRouter* router_ = nullptr;
+    bool synced_ = false;
+};
+
+class FormBinding : public BindingBase {
+public:
+    FormBinding(QtBinding& b, Control& c) : BindingBase(b, c) {
+        auto* top = new QWidget;
+        top->setFont(ToQFont(Font{}));
+        Attach(top);
+        top->setFixedSize(c.Width, c.Height);
+        // Every activation of the window rewrites what the form's activation handler writes.
+        activation_ = new ActivationFilter(b);
+        activation_->setParent(top);
+        top->installEventFilter(activation_);
+    }
+
+protected:
+    void SyncKind() override {
+        if (widget_->windowTitle() != Q(control_.Text)) {
+            widget_->setWindowTitle(Q(control_.Text));
+        }
+    }
+    void SyncGeometry() override {
+        if (widget_->size() != QSize(control_.Width, control_.Height)) {
+            widget_->setFixedSize(control_.Width, control_.Height);
+        }
+    }
+
+private:
+    class ActivationFilter : public QObject {
+    public:
+        explicit ActivationFilter(QtBinding& b) : binding_(b) {}
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::WindowActivate) {
+                Window& w = binding_.Model();
+                binding_.Fire([&w] { FormActivate(w.form); });
+            }
+            return false;
+        }
+
+    private:
+        QtBinding& binding_;
+    };
+    ActivationFilter* activation_ = nullptr;
+};
+
+// A panel paints its fill colour and, when it has one, its caption in the middle.
+class PanelWidget : public QFrame {
+public:
+    using QFrame::QFrame;
+    QString caption;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        if (!caption.isEmpty()) {
+            QPainter painter(this);
+            painter.drawText(rect(), Qt::AlignCenter, caption);
+        }
+    }
+};
+
+class PanelBinding : public BindingBase {
+public:
+    PanelBinding(QtBinding& b, Panel& c, QWidget* parent) : BindingBase(b, c), panel_(c) {
+        frame_ = new PanelWidget(parent);
+        Attach(frame_);
+    }
+
+protected:
+    void SyncKind() override {
+        frame_->setFrameStyle(QFrame::Panel | (panel_.Raised ? QFrame::Raised : QFrame::Sunken));
+        if (frame_->caption != Q(panel_.Text)) {
+            frame_->caption = Q(panel_.Text);
+            frame_->update();
+        }
+        const bool filled = panel_.Fill.has_value();
+        frame_->setAutoFillBackground(filled);
+        if (filled && frame_->palette().color(QPalette::Window) != ToQColor(*panel_.Fill)) {
+            QPalette palette = frame_->palette();
+            palette.setColor(QPalette::Window, ToQColor(*panel_.Fill));
+            frame_->setPalette(palette);
+        }
+    }
+
+private:
+    Panel& panel_;
+    PanelWidget* frame_ = nullptr;
+};
+
+class GroupBoxBinding : public BindingBase {
+public:
+    GroupBoxBinding(QtBinding& b, Control& c, QWidget* parent) : BindingBase(b, c) {
+        box_ = new QGroupBox(parent);
+        Attach(box_);
+    }
+
+protected:
+    void SyncKind() override {
+        if (box_->title() != Q(control_.Text)) {
+            box_->setTitle(Q(control_.Text));
+        }
+        SyncFont(box_);
+    }
+
+private:
+    QGroupBox* box_ = nullptr;
+};
+
+class PageControlBinding : public BindingBase {
+public:
+    PageControlBinding(QtBinding& b, PageControl& c, QWidget* parent)
+        : BindingBase(b, c), pages_(c) {
+        tabs_ = new QTabWidget(parent);
+        Attach(tabs_);
+        for (TabSheet* sheet : c.Pages) {
+            auto* page = new QWidget;
+            page->setObjectName(Q(sheet->Name));
+            tabs_->addTab(page, Q(sheet->Text));
+        }
+        tabs_->setCurrentIndex(c.ActivePageIndex);
+        QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, [this](int index) {
+            if (index < 0 || index == pages_.ActivePageIndex) {
+                return;
+            }
+            pages_.ActivePageIndex = index;
+            binding_.Fire(pages_.OnChange);
+        });
+    }
+
+    QWidget* Page(const TabSheet& sheet) const {
+        for (std::size_t i = 0; i < pages_.Pages.size(); ++i) {
+            if (pages_.Pages[i] == &sheet) {
+                return tabs_->widget(static_cast<int>(i));
+            }
+        }
+        return tabs_;
+    }
+
+protected:
+    void SyncKind() override {
+        const QSignalBlocker blocker(tabs_);
+        for (std::size_t i = 0; i < pages_.Pages.size(); ++i) {
+            const int index = static_cast<int>(i);
+            if (tabs_->tabText(index) != Q(pages_.Pages[i]->Text)) {
+                tabs_->setTabText(index, Q(pages_.Pages[i]->Text));
+            }
+            tabs_->setTabVisible(index, pages_.Pages[i]->Visible);
+            tabs_->widget(index)->setEnabled(pages_.Pages[i]->Enabled);
+        }
+        if (tabs_->currentIndex() != pages_.ActivePageIndex) {
+            tabs_->setCurrentIndex(pages_.ActivePageIndex);
+        }
+    }
+
+private:
+    PageControl& pages_;
+    QTabWidget* tabs_ = nullptr;
+};
+
+// A tab's page belongs to the tab widget, which places and shows it.
+class TabSheetBinding : public WidgetBinding {
+public:
+    explicit TabSheetBinding(QWidget* page) : page_(page) {}
+    QWidget* Widget() const override { return page_; }
+    void Sync() override {}
+
+private:
+    QWidget* page_;
+};
+
+class LabelBinding : public BindingBase {
+public:
+    LabelBinding(QtBinding& b, Label& c, QWidget* parent) : BindingBase(b, c), label_model_(c) {
+        label_ = new QLabel(parent);
+        label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (c.Kind == ControlKind::StaticText) {
+            label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label_->setMargin(2);
+        }
+        Attach(label_);
+        router_->clicks = true;
+    }
+
+protected:
+    void SyncKind() override {
+        // A carriage return breaks the caption's line, as on the window it was made for.
+        QString text = Q(control_.Text);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            .replace(QChar('\r'), QChar('\n'));
+        if (label_->text() != text) {
+            label_->setText(text);
+        }
+        label_->setTextFormat(Qt::PlainText);
+        label_->setWordWrap(label_model_.WordWrap);
+        SyncFont(label_);
+    }
+
+    void SyncGeometry() override {
+        if (!label_model_.AutoSize) {
+            BindingBase::SyncGeometry();
+            return;
+        }
+        // An auto-sized label grows with its text from its top-left corner.
+        const QSize size = label_->sizeHint();
+        const QRect wanted(QPoint(control_.Left, control_.Top), size);
+        if (label_->geometry() != wanted) {
+            label_->setGeometry(wanted);
+        }
+    }
+
+private:
+    Label& label_model_;
+    QLabel* label_ = nullptr;
+};
+
+class ButtonBinding : public BindingBase {
+public:
+    ButtonBinding(QtBinding& b, Button& c, QWidget* parent) : BindingBase(b, c), button_model_(c) {
+        button_ = new QPushButton(parent);
+        Attach(button_);
+        QObject::connect(button_, &QPushButton::clicked, button_,
+                         [this] { binding_.Fire(control_.OnClick); });
+    }
+
+protected:
+    void SyncKind() override {
+        if (button_->text() != Q(control_.Text)) {
+            button_->setText(Q(control_.Text));
+        }
+        if (glyph_ != button_model_.Glyph) {
+            glyph_ = button_model_.Glyph;
+            const int side = std::max(8, std::min(control_.Width, control_.Height) - 8);
+            QPixmap pixmap(side, side);
+            pixmap.fill(Qt::transparent);
+            {
+                QPainter painter(&pixmap);
+                painter.setRenderHint(QPainter::Antialiasing);
+                PaintPicture(painter, pixmap.rect(), glyph_);
+            }
+            button_->setIcon(QIcon(pixmap));
+            button_->setIconSize(pixmap.size());
+        }
+        SyncFont(button_);
+    }
+
+private:
+    Button& button_model_;
+    QPushButton* button_ = nullptr;
+    std::string glyph_;
+};
+
+class EditBinding : public BindingBase {
+public:
+    EditBinding(QtBinding& b, Edit& c, QWidget* parent) : BindingBase(b, c), edit_model_(c) {
+        edit_ = new QLineEdit(parent);
+        Attach(edit_);
+        router_->onKeyPress = &c.OnKeyPress;
+        router_->onKeyUp = &c.OnKeyUp;
+        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
+            edit_model_.Text = text.toStdString();
+            binding_.Fire(edit_model_.OnChange);
+        });
+    }
+
+protected:
+    void SyncKind() override {
+        const QSignalBlocker blocker(edit_);
+        if (edit_->text() != Q(control_.Text)) {
+            edit_->setText(Q(control_.Text));
+        }
+        SyncFont(edit_);
+    }
+
+private:
+    Edit& edit_model_;
+    QLineEdit* edit_ = nullptr;
+};
+
+class ComboBoxBinding : public BindingBase {
+public:
+    ComboBoxBinding(QtBinding& b, ComboBox& c, QWidget* parent) : BindingBase(b, c), box_model_(c) {
+        box_ = new QComboBox(parent);
+        Attach(box_);
+        router_->onKeyPress = &c.OnKeyPress;
+        router_->onKeyUp = &c.OnKeyUp;
+        QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
+            box_model_.SetItemIndex(index);
+            binding_.Fire(box_model_.OnClick);
+            binding_.Fire(box_model_.OnChange);
+        });
+    }
+
+protected:
+    void SyncKind() override {
+        const QSignalBlocker blocker(box_);
+        const bool editable = box_model_.Style == ComboStyle::Editable;
+        if (box_->isEditable() != editable) {
+            box_->setEditable(editable);
+            if (editable) {
+                box_->lineEdit()->installEventFilter(router_);
+                QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, box_,
+                                 [this](const QString& text) {
+                                     box_model_.Text = text.toStdString();
+                                     binding_.Fire(box_model_.OnChange);
+                                 });
+            }
+        }
+        QStringList items;
+        for (const auto& item : box_model_.Items) {
+            items << Q(item);
+        }
+        bool same = box_->count() == items.size();
+        for (int i = 0; same && i < items.size(); ++i) {
+            same = box_->itemText(i) == items[i];
+        }
+        if (!same) {
+            box_->clear();
+            box_->addItems(items);
+        }
+        box_->setMaxVisibleItems(box_model_.DropDownCount);
+        if (box_->currentIndex() != box_model_.ItemIndex()) {
+            box_->setCurrentIndex(box_model_.ItemIndex());
+        }
+        if (editable && box_->currentText() != Q(control_.Text)) {
+            box_->setEditText(Q(control_.Text));
+        }
+        SyncFont(box_);
+    }
+
+private:
+    ComboBox& box_model_;
+    QComboBox* box_ = nullptr;
+};
+
+class CheckBoxBinding : public BindingBase {
+public:
+    CheckBoxBinding(QtBinding& b, CheckBox& c, QWidget* parent)
+        : BindingBase(b, c), check_model_(c) {
+        check_ = new QCheckBox(parent);
+        Attach(check_);
+        QObject::connect(check_, &QCheckBox::clicked, check_, [this](bool checked) {
+            check_model_.Checked = checked;
+            binding_.Fire(check_model_.OnClick);
+        });
+    }
+
+protected:
+    void SyncKind() override {
+        const QSignalBlocker blocker(check_);
+        if (check_->text() != Q(control_.Text)) {
+            check_->setText(Q(control_.Text));
+        }
+        if (check_->isChecked() != check_model_.Checked) {
+            check_->setChecked(check_model_.Checked);
+        }
+        SyncFont(check_);
+    }
+
+private:
+    CheckBox& check_model_;
+    QCheckBox* check_ = nullptr;
+};
+
+class RadioGroupBinding : public BindingBase {
+public:
+    RadioGroupBinding(QtBinding& b, RadioGroup& c, QWidget* parent)
+        : BindingBase(b, c), group_model_(c) {
+        box_ = new QGroupBox(parent);
+        Attach(box_);
+    }
+
+protected:
+    void SyncKind() override {
+        if (box_->title() != Q(control_.Text)) {
+            box_->setTitle(Q(control_.Text));
+        }
+        SyncFont(box_);
+        if (items_ != group_model_.Items || layoutSize_ != QSize(control_.Width, control_.Height)) {
+            Rebuild();
+        }
+        for (std::size_t i = 0; i < buttons_.size(); ++i) {
+            QRadioButton* button = buttons_[i];
+            const bool wanted = static_cast<int>(i) == group_model_.ItemIndex();
+            if (button->isChecked() != wanted) {
+                const QSignalBlocker blocker(button);
+                button->setAutoExclusive(false);
+                button->setChecked(wanted);
+                button->setAutoExclusive(true);
+            }
+        }
+    }
+
+private:
+    void Rebuild() {
+        for (QRadioButton* button : buttons_) {
+            delete button;
+        }
+        buttons_.clear();
+        items_ = group_model_.Items;
+        layoutSize_ = QSize(control_.Width, control_.Height);
+        const int count = static_cast<int>(items_.size());
+        const int columns = std::max(1, group_model_.Columns);
+        const int rows = std::max(1, (count + columns - 1) / columns);
+        const int columnWidth = (control_.Width - 12) / columns;
+        const int rowHeight = std::max(16, (control_.Height - 20) / rows);
+        for (int i = 0; i < count; ++i) {
+            auto* button = new QRadioButton(Q(items_[static_cast<std::size_t>(i)]), box_);
+            button->setGeometry(8 + (i / rows) * columnWidth, 16 + (i % rows) * rowHeight,
+                                columnWidth - 4, rowHeight);
+            button->show();
+            QObject::connect(button, &QRadioButton::clicked, button, [this, i] {
+                RadioGroup& group = group_model_;
+                binding_.Fire([&group, i] { group.SetItemIndex(i); });
+            });
+            buttons_.push_back(button);
+        }
+    }
+
+    RadioGroup& group_model_;
+    QGroupBox* box_ = nullptr;
+    std::vector<std::string> items_;
+    QSize layoutSize_;
+    std::vector<QRadioButton*> buttons_;
+};
+
+class StringGridBinding : public BindingBase {
+public:
+    StringGridBinding(QtBinding& b, StringGrid& c, QWidget* parent) : BindingBase(b, c), grid_(c) {
+        table_ = new QTableWidget(parent);
+        Attach(table_);
+        table_->verticalHeader()->hide();
+        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table_->horizontalHeader()->setHighlightSections(false);
+        table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        table_->setWordWrap(false);
+        table_->setItemDelegate(new QtGridDelegate(c, table_));
+        table_->viewport()->installEventFilter(router_);
+        router_->onKeyPress = &c.OnKeyPress;
+        router_->typeIntoCell = [this](char32_t key) { TypeIntoCell(key); };
+        QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
+                         [this](int row, int col, int, int) {
+                             if (row >= 0 && col >= 0) {
+                                 grid_.Row = row + grid_.FixedRows;
+                                 grid_.Col = col;
+                             }
+                         });
+        focus_ = new FocusFilter(grid_, table_);
+        table_->installEventFilter(focus_);
+    }
+
+protected:
+    void SyncKind() override {
+        const QSignalBlocker blocker(table_);
+        SyncFont(table_);
+        table_->setSelectionBehavior(grid_.RowSelect ? QAbstractItemView::SelectRows
+                                                     : QAbstractItemView::SelectItems);
+        table_->setSelectionMode(grid_.RowSelect ? QAbstractItemView::ContiguousSelection
+                                                 : QAbstractItemView::SingleSelection);
+        const int rows = std::max(0, grid_.RowCount - grid_.FixedRows);
+        if (table_->columnCount() != grid_.ColCount) {
+            table_->setColumnCount(grid_.ColCount);
+        }
+        if (table_->rowCount() != rows) {
+            table_->setRowCount(rows);
+        }
+        table_->verticalHeader()->setDefaultSectionSize(grid_.DefaultRowHeight);
+        table_->horizontalHeader()->setFixedHeight(grid_.DefaultRowHeight + 2);
+        for (int c = 0; c < grid_.ColCount; ++c) {
+            if (table_->columnWidth(c) != grid_.ColWidth(c)) {
+                table_->setColumnWidth(c, grid_.ColWidth(c));
+            }
+            const QString heading = grid_.FixedRows > 0 ? Q(grid_.Cell(c, 0)) : QString();
+            QTableWidgetItem* header = table_->horizontalHeaderItem(c);
+            if (header == nullptr) {
+                table_->setHorizontalHeaderItem(c, new QTableWidgetItem(heading));
+            } else if (header->text() != heading) {
+                header->setText(heading);
+            }
+            for (int r = 0; r < rows; ++r) {
+                const QString text = Q(grid_.Cell(c, r + grid_.FixedRows));
+                QTableWidgetItem* item = table_->item(r, c);
+                if (item == nullptr) {
+                    table_->setItem(r, c, new QTableWidgetItem(text));
+                } else if (item->text() != text) {
+                    item->setText(text);
+                }
+            }
+        }
+        const int currentRow = grid_.Row - grid_.FixedRows;
+        if (currentRow >= 0 && currentRow < rows && grid_.Col < grid_.ColCount &&
+            (table_->currentRow() != currentRow || table_->currentColumn() != grid_.Col)) {
+            table_->setCurrentCell(currentRow, grid_.Col);
+        }
+        table_->viewport()->update();
+    }
+
+private:
+    void TypeIntoCell(char32_t key) {
+        if (!grid_.Editable || grid_.Row < grid_.FixedRows || grid_.Row >= grid_.RowCount ||
+            grid_.Col >= grid_.ColCount) {
+            return;
+        }
+        std::string& cell = grid_.CellRef(grid_.Col, grid_.Row);
+        if (key == U'\b') {
+            RemoveLastChar(cell);
+        } else if (key != U'\r') {
+            AppendCodePoint(cell, key);
+        }
+        binding_.Sync();
+    }
+
+    // The grid's keyboard focus is part of the model: painting depends on it.
+    class FocusFilter : public QObject {
+    public:
+        FocusFilter(StringGrid& grid, QTableWidget* table) : grid_(grid), table_(table) {
+            setParent(table);
+        }
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+                grid_.Focused = event->type() == QEvent::FocusIn;
+                table_->viewport()->update();
+            }
+            return false;
+        }
+
+    private:
+        StringGrid& grid_;
+        QTableWidget* table_;
+    };
+
+    StringGrid& grid_;
+    QTableWidget* table_ = nullptr;
+    FocusFilter* focus_ = nullptr;
+};
+
+class MemoBinding : public BindingBase {
+public:
+    MemoBinding(QtBinding& b, Memo& c, QWidget* parent) : BindingBase(b, c), memo_(c) {
+        edit_ = new QPlainTextEdit(parent);
+        Attach(edit_);
+        QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
+            memo_.SetJoinedText(edit_->toPlainText().toStdString());
+            shown_ = edit_->toPlainText();
+        });
+    }
+
+protected:
+    void SyncKind() override {
+        const QSignalBlocker blocker(edit_);
+        edit_->setReadOnly(memo_.ReadOnly);
+        edit_->setLineWrapMode(memo_.WordWrap ? QPlainTextEdit::WidgetWidth
+                                              : QPlainTextEdit::NoWrap);
+        SyncFont(edit_);
+        QString text;
+        for (std::size_t i = 0; i < memo_.Lines.size(); ++i) {
+            if (i > 0) {
+                text += QChar('\n');
+            }
+            // A carriage return inside a line (the note of the mass log) is not shown.
+            text += Q(memo_.Lines[i]).remove(QChar('\r'));
+        }
+        if (text != shown_) {
+            shown_ = text;
+            edit_->setPlainText(text);
+            edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+        }
+    }
+
+private:
+    Memo& memo_;
+    QPlainTextEdit* edit_ = nullptr;
+    QString shown_;
+};
+
+// A picture of the program's own, drawn in code at the widget's size.
+class PictureWidget : public QWidget {
+public:
+    PictureWidget(Image& image, QWidget* parent) : QWidget(parent), image_(image) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaintPicture(painter, rect(), image_.Picture);
+    }
+
+private:
+    Image& image_;
+};
+
+class ImageBinding : public BindingBase {
+public:
+    ImageBinding(QtBinding& b, Image& c, QWidget* parent) : BindingBase(b, c), image_(c) {
+        Attach(new PictureWidget(c, parent));
+        router_->clicks = true;
+    }
+
+protected:
+    void SyncKind() override {
+        if (picture_ != image_.Picture) {
+            picture_ = image_.Picture;
+            widget_->update();
+        }
+    }
+
+private:
+    Image& image_;
+    std::string picture_;
+};
+
+class TimerBinding : public WidgetBinding {
+public:
+    TimerBinding(QtBinding& b, Timer& c)
+        : binding_(b), timer_model_(c), timer_(std::make_unique<QTimer>()) {
+        QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(),
+                         [this] { binding_.Fire(timer_model_.OnTimer); });
+    }
+    QWidget* Widget() const override { return nullptr; }
+    void Sync() override {
+        if (timer_->interval() != timer_model_.Interval) {
+            timer_->setInterval(timer_model_.Interval);
+        }
+        if (timer_->isActive() != timer_model_.Enabled) {
+            timer_model_.Enabled ? timer_->start() : timer_->stop();
+        }
+    }
+
+private:
+    QtBinding& binding_;
+    Timer& timer_model_;
+    std::unique_ptr<QTimer> timer_;
+};
+
+}  // namespace
+
+std::unique_ptr<WidgetBinding> MakeKindBinding(QtBinding& b, Control& c, QWidget* parent) {
+    switch (c.Kind) {
+        case ControlKind::Form:
+            return std::make_unique<FormBinding>(b, c);
+        case ControlKind::Panel:
+            return std::make_unique<PanelBinding>(b, static_cast<Panel&>(c), parent);
+        case ControlKind::GroupBox:
+            return std::make_unique<GroupBoxBinding>(b, c, parent);
+        case ControlKind::PageControl:
+            return std::make_unique<PageControlBinding>(b, static_cast<PageControl&>(c), parent);
+        case ControlKind::TabSheet: {
+            // The page was made by the tab control's binding; find it by name.
+            QWidget* page = parent != nullptr ? parent->findChild<QWidget*>(Q(c.Name)) : nullptr;
+            return std::make_unique<TabSheetBinding>(page != nullptr ? page : parent);
+        }
+        case ControlKind::Label:
+        case ControlKind::StaticText:
+            return std::make_unique<LabelBinding>(b, static_cast<Label&>(c), parent);
+        case ControlKind::Button:
+        case ControlKind::BitBtn:
+            return std::make_unique<ButtonBinding>(b, static_cast<Button&>(c), parent);
+        case ControlKind::Edit:
+            return std::make_unique<EditBinding>(b, static_cast<Edit&>(c), parent);
+        case ControlKind::ComboBox:
+            return std::make_unique<ComboBoxBinding>(b, static_cast<ComboBox&>(c), parent);
+        case ControlKind::CheckBox:
+            return std::make_unique<CheckBoxBinding>(b, static_cast<CheckBox&>(c), parent);
+        case ControlKind::RadioGroup:
+            return std::make_unique<RadioGroupBinding>(b, static_cast<RadioGroup&>(c), parent);
+        case ControlKind::StringGrid:
+            return std::make_unique<StringGridBinding>(b, static_cast<StringGrid&>(c), parent);
+        case ControlKind::Memo:
+            return std::make_unique<MemoBinding>(b, static_cast<Memo&>(c), parent);
+        case ControlKind::Image:
+            return std::make_unique<ImageBinding>(b, static_cast<Image&>(c), parent);
+        case ControlKind::Timer:
+            return std::make_unique<TimerBinding>(b, static_cast<Timer&>(c));
+    }
+    return nullptr;
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,121 @@
+#include "app/qt/RealPlatform.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+#include <cstdlib>
+
+#include "app/form/SellerIdentity.h"
+#include "app/qt/QtFiles.h"
+
+namespace tesmarik {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// "description|pattern" as the file dialog wants it: "description (pattern)".
+QString NameFilter(const std::string& filter) {
+    const auto bar = filter.find('|');
+    if (bar == std::string::npos) {
+        return Q(filter);
+    }
+    return Q(filter.substr(0, bar)) + " (" + Q(filter.substr(bar + 1)) + ")";
+}
+
+}  // namespace
+
+void RealPlatform::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, Q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool RealPlatform::AskAt(int left, int top, const std::string& text) {
+    QMessageBox box(QMessageBox::Information, kProgramTitle, Q(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.move(left, top);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void RealPlatform::ErrorBox(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, kProgramTitle, Q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+std::optional<std::string> RealPlatform::SaveDialog(const SaveDialogRequest& request) {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(NameFilter(request.filter));
+    dialog.setDefaultSuffix(Q(request.defaultExtension));
+    // Reports replace an existing file without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void RealPlatform::OpenAddress(const std::string& address) {
+    // QUrl keeps the Cyrillic subject of a mailto address as Unicode; the desktop hands it
+    // to the mail program percent-encoded in UTF-8, which mail programs show as letters.
+    QDesktopServices::openUrl(QUrl(Q(address)));
+}
+
+bool RealPlatform::Download(const std::string& address, const std::string& path) {
+    (void)address;
+    (void)path;
+    return false;
+}
+
+bool RealPlatform::FileExists(const std::string& path) {
+    return QtFiles::Exists(path);
+}
+
+std::optional<DateTime> RealPlatform::FileLastWrite(const std::string& path) {
+    return QtFiles::LastWrite(path);
+}
+
+std::vector<std::string> RealPlatform::ReadLines(const std::string& path) {
+    return QtFiles::ReadLines(path);
+}
+
+void RealPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    QtFiles::WriteLines(path, lines);
+}
+
+DateTime RealPlatform::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return DateTime{now.date().year(), now.date().month(),  now.date().day(),
+                    now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+std::string RealPlatform::PriceFilePath() {
+#ifdef _WIN32
+    return "c:\\WINDOWS\\Temp\\1.csv";
+#else
+    // The user's own cache folder, never a shared temporary one where another user could
+    // plant or redirect the file.
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || !QDir::isAbsolutePath(cache)) {
+        cache = QDir::homePath() + "/.cache";
+    }
+    const QString folder = cache + "/tesmarik";
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return (folder + "/1.csv").toStdString();
+#endif
+}
+
+std::string RealPlatform::SellerHost() {
+    const QString seller = qEnvironmentVariable("TESMARIK_SELLER");
+    return seller.isEmpty() ? std::string(kDefaultSellerHost) : seller.toStdString();
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include "common/Platform.h"
+
+namespace tesmarik {
+
+// The platform of the real program: Qt Widgets dialogs, the desktop's default programs,
+// Qt Network for the download, the file system and the clock.
+class RealPlatform : public Platform {
+public:
+    RealPlatform() = default;
+
+    // Dialogs are centred on (and modal to) the window once it exists.
+    void SetDialogParent(QWidget* parent) { parent_ = parent; }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskAt(int left, int top, const std::string& text) override;
+    void ErrorBox(const std::string& text) override;
+    std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    void OpenAddress(const std::string& address) override;
+    bool Download(const std::string& address, const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    std::optional<DateTime> FileLastWrite(const std::string& path) override;
+    std::vector<std::string> ReadLines(const std::string& path) override;
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    DateTime Now() override;
+    std::string PriceFilePath() override;
+    std::string SellerHost() override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+// The title of the program's message boxes.
+inline constexpr const char* kProgramTitle = "Тесмарик";
+
+}  // namespace tesmarik

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/qt/QtFiles.h"
+#include "common/Platform.h"
+
+namespace tesmarik {
+
+// A platform for widget tests: records every dialog and address instead of showing or
+// opening it, answers from queues, and uses the real file system.
+class RecordingPlatform : public Platform {
+public:
+    std::vector<std::string> calls;  // "message: ...", "error: ...", "open: ...", ...
+    std::deque<bool> answers;
+    std::deque<std::optional<std::string>> saveAs;
+    std::string priceFile = "/nonexistent/1.csv";
+    DateTime now{2026, 1, 1, 12, 0, 0};
+
+    void ShowMessage(const std::string& text) override { calls.push_back("message: " + text); }
+    bool AskAt(int left, int top, const std::string& text) override {
+        const bool ok = !answers.empty() && answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        calls.push_back("dialog at " + std::to_string(left) + "," + std::to_string(top) + ": " +
+                        text);
+        return ok;
+    }
+    void ErrorBox(const std::string& text) override { calls.push_back("error: " + text); }
+    std::optional<std::string> SaveDialog(const SaveDialogRequest&) override {
+        std::optional<std::string> path;
+        if (!saveAs.empty()) {
+            path = saveAs.front();
+            saveAs.pop_front();
+        }
+        calls.push_back("save dialog");
+        return path;
+    }
+    void OpenAddress(const std::string& address) override { calls.push_back("open: " + address); }
+    bool Download(const std::string& address, const std::string&) override {
+        calls.push_back("download: " + address);
+        return false;
+    }
+    bool FileExists(const std::string& path) override { return QtFiles::Exists(path); }
+    std::optional<DateTime> FileLastWrite(const std::string& path) override {
+        return QtFiles::LastWrite(path);
+    }
+    std::vector<std::string> ReadLines(const std::string& path) override {
+        return QtFiles::ReadLines(path);
+    }
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override {
+        QtFiles::WriteLines(path, lines);
+    }
+    DateTime Now() override { return now; }
+    std::string PriceFilePath() override { return priceFile; }
+    std::string SellerHost() override { return "tesmarik.example"; }
+};
+
+}  // namespace tesmarik
