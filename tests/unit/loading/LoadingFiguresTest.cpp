@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/Error.h"
+#include "common/Numbers.h"
+#include "loading/LoadingFigures.h"
+
+namespace tesmarik {
+namespace {
+
+LoadingState StateFor(VehicleKind kind, int basis = kBasisNone, bool typed = false) {
+    LoadingState s;
+    s.vehicle = kind;
+    s.bodyWidth = Vehicle(kind).bodyWidth;
+    s.bodyHeight = Vehicle(kind).bodyHeight;
+    s.reportName = Vehicle(kind).reportName;
+    s.quantityBasis = basis;
+    s.typedDiameter = typed;
+    return s;
+}
+
+LoadingInputs Inputs(std::string d, std::string s, std::string q = "", std::string l = "11,3",
+                     std::string c = "60") {
+    return {std::move(d), std::move(s), std::move(l), std::move(c), std::move(q)};
+}
+
+// The consignment figures as the report shows them, in report order.
+std::vector<std::string> Consignment(const LoadingFigures& r) {
+    return {ShowNumber(r.totMass),  ShowNumber(r.totLen),   ShowNumber(r.totCnt),
+            ShowNumber(r.totalVeh), ShowNumber(r.full),     ShowNumber(r.fullCnt),
+            ShowNumber(r.fullMass), ShowNumber(r.fullLen),  ShowNumber(r.pct),
+            ShowNumber(r.rem),      ShowNumber(r.lastMass), ShowNumber(r.lastLen)};
+}
+
+TEST(ComputeLoading, OneVehicleByVolumeAndByCapacity) {
+    struct Case {
+        VehicleKind vehicle;
+        LoadingInputs in;
+        bool typed;
+        const char *byVolume, *massV, *lenV;
+        bool capacity;
+        const char *nCap, *massCap, *lenCap;
+    };
+    const Case cases[] = {
+        // M = 0,128 * 1,01: 27 pipes, no capacity case.
+        {VehicleKind::StandardGondola, Inputs("530", "10"), false, "27", "39,4", "305", false, "0",
+         "0", "0"},
+        // 62,55 t > 60 t: the capacity allows 25; without a consignment the capacity
+        // figures keep three decimals and the unrounded length.
+        {VehicleKind::StandardGondola, Inputs("530", "16"), false, "27", "62,6", "305", true, "25",
+         "57,921", "282,5"},
+        // No norm for 219 on the high-sided gondola: 135,44 by the cross-section.
+        {VehicleKind::HighSidedGondola, Inputs("219", "8"), false, "135", "64,3", "1531", true,
+         "126", "59,8", "1423,8"},
+        // The high-sided gondola's own norm for 530.
+        {VehicleKind::HighSidedGondola, Inputs("530", "10"), false, "29", "42,4", "328", false, "0",
+         "0", "0"},
+        // A typed 530 is estimated even though the table has it: 5760000 / 280900.
+        {VehicleKind::StandardGondola, Inputs("530", "10"), true, "21", "30", "232", false, "0",
+         "0", "0"},
+        // The platform has no norm for 1420 and no body: nothing fits.
+        {VehicleKind::Platform, Inputs("1420", "10"), false, "0", "0", "0", false, "0", "0", "0"},
+        // The truck without stanchions, 820 x 12: 6 pipes of 0,24 t/m.
+        {VehicleKind::TruckWithoutStanchions, Inputs("820", "12"), false, "6", "16,4", "68", false,
+         "0", "0", "0"},
+        // Exactly as heavy as the capacity is no capacity case: 117 * 0,042 * 12.
+        {VehicleKind::StandardGondola, Inputs("219", "8", "", "12", "58,968"), false, "117", "59",
+         "1404", false, "0", "0", "0"},
+        {VehicleKind::StandardGondola, Inputs("219", "8", "", "12", "58,967"), false, "117", "59",
+         "1404", true, "116", "58,464", "1392"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in.diameter + "x" + c.in.wall);
+        const LoadingFigures r = ComputeLoading(c.in, StateFor(c.vehicle, kBasisNone, c.typed));
+        EXPECT_EQ(ShowNumber(r.byVolumeShown), c.byVolume);
+        EXPECT_EQ(ShowNumber(r.massV), c.massV);
+        EXPECT_EQ(ShowNumber(r.lenV), c.lenV);
+        EXPECT_EQ(r.capacityCase, c.capacity);
+        EXPECT_EQ(ShowNumber(r.nCap), c.nCap);
+        EXPECT_EQ(ShowNumber(r.massCap), c.massCap);
+        EXPECT_EQ(ShowNumber(r.lenCap), c.lenCap);
+        EXPECT_FALSE(r.withBasis);
+    }
+}
+
+TEST(ComputeLoading, Consignments) {
+    struct Case {
+        LoadingInputs in;
+        int basis;
+        std::vector<std::string> expected;  // as Consignment() lists them
+    };
+    const Case cases[] = {
+        // 500 t of 530 x 16 with the capacity limit of 25 pipes per wagon; the last wagon
+        // carries 16 pipes of 11,3 m at 0,20503 t/m.
+        {Inputs("530", "16", "500"),
+         kBasisMass,
+         {"500", "2438,67", "215", "9", "8", "200", "463,3678", "2260", "63", "16", "37,069",
+          "180,8"}},
+        {Inputs("530", "10", "500"),
+         kBasisMass,
+         {"500", "3867,57", "342", "13", "12", "324", "473,319936", "3661", "68", "18", "26,296",
+          "203,4"}},
+        // 610,2 m are exactly 54 pipes, two full wagons: the second is the last one.
+        {Inputs("530", "10", "610,2"),
+         kBasisLength,
+         {"78,887", "610,2", "54", "2", "2", "54", "78,886656", "610", "100", "27", "39,443",
+          "305,1"}},
+        // Two full wagons at the capacity limit of 25 pipes.
+        {Inputs("530", "16", "565"),
+         kBasisLength,
+         {"115,842", "565", "50", "2", "2", "50", "115,84195", "565", "100", "25", "57,921",
+          "282,5"}},
+        // Less than one wagon: no full one, the last carries everything.
+        {Inputs("530", "10", "100"),
+         kBasisLength,
+         {"12,928", "100", "8", "1", "0", "0", "0", "0", "33", "9", "13,148", "101,7"}},
+        // Nothing to carry is not a whole number of wagons above 0.
+        {Inputs("530", "10", "0"),
+         kBasisLength,
+         {"0", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0"}},
+        // A negative consignment needs no vehicle.
+        {Inputs("530", "10", "-100"),
+         kBasisLength,
+         {"-12,927", "-99,99", "-8", "0", "0", "0", "0", "0", "-32", "-8", "-11,686", "-90,39"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in.wall + " " + c.in.quantity);
+        const LoadingFigures r =
+            ComputeLoading(c.in, StateFor(VehicleKind::StandardGondola, c.basis));
+        EXPECT_TRUE(r.withBasis);
+        EXPECT_EQ(Consignment(r), c.expected);
+    }
+}
+
+TEST(ComputeLoading, CapacityFiguresAreRoundedOnceMoreWithAConsignment) {
+    const LoadingFigures r = ComputeLoading(Inputs("530", "16", "500"),
+                                            StateFor(VehicleKind::StandardGondola, kBasisMass));
+    EXPECT_EQ(ShowNumber(r.massCap), "57,9");
+    EXPECT_EQ(ShowNumber(r.lenCap), "283");
+}
+
+TEST(ComputeLoading, TheLastVehicleCarriesItsPipesAtTheAverageLength) {
+    // Whatever the vehicle, basis and limit: the last vehicle's length is its pipes times
+    // the average length, its mass that length times the mass of one metre.
+    struct Case {
+        VehicleKind vehicle;
+        LoadingInputs in;
+        int basis;
+    };
+    const Case cases[] = {
+        {VehicleKind::StandardGondola, Inputs("530", "16", "500"), kBasisMass},
+        {VehicleKind::HighSidedGondola, Inputs("219", "8", "1234,5", "9,75"), kBasisLength},
+        {VehicleKind::TruckWithStanchions, Inputs("720", "11", "77"), kBasisMass},
+        {VehicleKind::TruckWithoutStanchions, Inputs("1220", "14", "333", "12"), kBasisLength},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in.diameter);
+        const LoadingFigures r = ComputeLoading(c.in, StateFor(c.vehicle, c.basis));
+        const double d = ReadNumber(c.in.diameter);
+        const double s = ReadNumber(c.in.wall);
+        const double l = ReadNumber(c.in.length);
+        double m = std::trunc((d - s) * s * 0.02466 / 1000 * 1000 + 0.5) / 1000;
+        if (d >= 530) {
+            m *= 1.01;
+        }
+        EXPECT_GT(r.rem, 0);
+        EXPECT_NEAR(r.lastLen, r.rem * l, 0.005);
+        EXPECT_NEAR(r.lastMass, r.rem * l * m, 0.0005);
+        // Rounded to the centimetre and the kilogram.
+        EXPECT_EQ(r.lastLen, std::round(r.lastLen * 100) / 100);
+        EXPECT_EQ(r.lastMass, std::round(r.lastMass * 1000) / 1000);
+    }
+}
+
+TEST(ComputeLoading, FailuresNameTheirCauseInTheOrderTheStepsReachThem) {
+    struct Case {
+        VehicleKind vehicle;
+        LoadingInputs in;
+        int basis;
+        bool typed;
+        const char* message;
+    };
+    const auto gondola = VehicleKind::StandardGondola;
+    const Case cases[] = {
+        {gondola, Inputs("", "10"), kBasisNone, false, "'' is not a valid floating point value"},
+        // The diameter is read first.
+        {gondola, Inputs("", "x", "", "y"), kBasisNone, false,
+         "'' is not a valid floating point value"},
+        {gondola, Inputs("530", "1.5"), kBasisNone, false,
+         "'1.5' is not a valid floating point value"},
+        {gondola, Inputs("530", "10", "", "11,3 м"), kBasisNone, false,
+         "'11,3 м' is not a valid floating point value"},
+        {gondola, Inputs("530", "10", "", "11,3", ""), kBasisNone, false,
+         "'' is not a valid floating point value"},
+        // A typed diameter of 0 fails at the count by volume, before the length is read.
+        {gondola, Inputs("0", "10", "", "abc"), kBasisNone, true,
+         "Floating point division by zero"},
+        {VehicleKind::Platform, Inputs("0", "10"), kBasisNone, true,
+         "Invalid floating point operation"},
+        // A quantity is read only with a basis.
+        {gondola, Inputs("530", "10", "abc"), kBasisMass, false,
+         "'abc' is not a valid floating point value"},
+        {gondola, Inputs("530", "10", "1 000"), kBasisLength, false,
+         "'1 000' is not a valid floating point value"},
+        // No pipe per vehicle with a basis: the platform with 1420, a tiny capacity.
+        {VehicleKind::Platform, Inputs("1420", "10", "100"), kBasisLength, false,
+         "Floating point division by zero"},
+        {VehicleKind::Platform, Inputs("1420", "10", "0"), kBasisLength, false,
+         "Invalid floating point operation"},
+        {gondola, Inputs("530", "10", "100", "11,3", "0,1"), kBasisMass, false,
+         "Floating point division by zero"},
+        // No mass per metre with a basis.
+        {gondola, Inputs("530", "0", "100"), kBasisMass, false, "Floating point division by zero"},
+        {gondola, Inputs("530", "530", "100"), kBasisLength, false,
+         "Invalid floating point operation"},
+        // No length with a basis.
+        {gondola, Inputs("530", "10", "100", "0"), kBasisLength, false,
+         "Floating point division by zero"},
+        // A capacity below a load that has no mass: 0 allowed pipes of 0 t each.
+        {gondola, Inputs("530", "10", "", "0", "-1"), kBasisNone, false,
+         "Floating point division by zero"},
+        // Beyond a double, and beyond what the arithmetic can hold.
+        {gondola, Inputs("530", "10", "1E400"), kBasisMass, false,
+         "'1E400' is not a valid floating point value"},
+        {gondola, Inputs("530", "10", "1E308"), kBasisMass, false, "Floating point overflow"},
+        {gondola, Inputs("1E-160", "0"), kBasisNone, true, "Floating point overflow"},
+        // A diameter whose square is too small to hold is 0.
+        {gondola, Inputs("1E-170", "0"), kBasisNone, true, "Floating point division by zero"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.message) + " for " + c.in.diameter + "x" + c.in.wall);
+        try {
+            ComputeLoading(c.in, StateFor(c.vehicle, c.basis, c.typed));
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
+TEST(ComputeLoading, ExtremeInputsGiveAnErrorOrFiniteFigures) {
+    const char* texts[] = {"0", "-1", "11,3", "530", "1E-300", "1E300", "1E308"};
+    const VehicleKind vehicles[] = {VehicleKind::StandardGondola, VehicleKind::Platform};
+    int computed = 0;
+    for (const VehicleKind vehicle : vehicles) {
+        for (const int basis : {kBasisNone, kBasisMass, kBasisLength}) {
+            for (const char* d : texts) {
+                for (const char* s : texts) {
+                    for (const char* l : texts) {
+                        for (const char* c : texts) {
+                            for (const char* q : texts) {
+                                LoadingFigures r;
+                                try {
+                                    r = ComputeLoading(Inputs(d, s, q, l, c),
+                                                       StateFor(vehicle, basis, true));
+                                } catch (const Error&) {
+                                    continue;
+                                }
+                                ++computed;
+                                const double all[] = {
+                                    r.byVolumeShown, r.massV,    r.lenV,     r.nCap,    r.massCap,
+                                    r.lenCap,        r.totMass,  r.totLen,   r.totCnt,  r.totalVeh,
+                                    r.full,          r.fullCnt,  r.fullMass, r.fullLen, r.pct,
+                                    r.rem,           r.lastMass, r.lastLen};
+                                for (const double v : all) {
+                                    ASSERT_TRUE(std::isfinite(v))
+                                        << d << " " << s << " " << l << " " << c << " " << q;
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(computed, 1000);
+}
+
+}  // namespace
+}  // namespace tesmarik
