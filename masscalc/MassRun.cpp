@@ -1,9 +1,9 @@
 #include "masscalc/MassRun.h"
 
-#include "common/CheckedMath.h"
 #include "common/Numbers.h"
 #include "masscalc/MassFormulas.h"
 #include "masscalc/RunTexts.h"
+#include "masscalc/RunningSum.h"
 
 namespace tesmarik {
 
@@ -44,8 +44,8 @@ Totals WeighSinglePipes(TForm1& f, const std::string& diameterText, const std::s
     }
 
     long long count = 0;
-    double totalLength = 0;
-    double totalMass = 0;
+    RunningSum totalLength;
+    RunningSum totalMass;
     f.Memo2.Lines = LengthsReportHeader(diameterText, wallText);
     for (int row = 1; row < grid.RowCount; ++row) {
         const std::string& lengthText = grid.Cell(0, row);
@@ -54,9 +54,9 @@ Totals WeighSinglePipes(TForm1& f, const std::string& diameterText, const std::s
         }
         const double length = ReadNumber(lengthText);
         const double mass = PipeMass(length, massPerMetre);
-        totalLength = Add(totalLength, length);
+        totalLength.Add(length);
         ++count;
-        totalMass = Add(totalMass, mass);
+        totalMass.Add(mass);
         grid.SetCell(1, row, ShowNumber(mass));
         f.Memo2.Lines.push_back(LengthsReportLine(lengthText, grid.Cell(1, row)));
         f.BitBtn1.Visible = true;
@@ -67,7 +67,7 @@ Totals WeighSinglePipes(TForm1& f, const std::string& diameterText, const std::s
     } else {
         f.Button11.Enabled = false;
     }
-    Totals totals{ShowNumber(totalLength), ShowNumber(totalMass)};
+    Totals totals{ShowNumber(totalLength.Value()), ShowNumber(totalMass.Value())};
     f.Label38.Text = TotalsCaption(count, totals.lengthText, totals.massText);
     for (std::string& line : LengthsReportTotals(count, totals.lengthText, totals.massText)) {
         f.Memo2.Lines.push_back(std::move(line));
