@@ -9,4 +9,22 @@ fi
 ./setup-debian.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
-exec ./build/tesmarik
+
+# The stand-in seller server on a free loopback port serves the price list; it stops
+# when the window closes.
+seller_port_file=$(mktemp)
+python3 tools/seller/seller.py --host 127.0.0.1 --port 0 --quiet >"$seller_port_file" &
+seller_pid=$!
+trap 'kill "$seller_pid" 2>/dev/null || true; rm -f "$seller_port_file"' EXIT
+seller_port=
+for _ in $(seq 100); do
+    seller_port=$(head -n 1 "$seller_port_file")
+    [ -n "$seller_port" ] && break
+    kill -0 "$seller_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [ -z "$seller_port" ]; then
+    echo "run.sh: the stand-in seller server did not start" >&2
+    exit 1
+fi
+TESMARIK_SELLER="127.0.0.1:$seller_port" ./build/tesmarik
