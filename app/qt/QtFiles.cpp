@@ -190,7 +190,9 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
         ok = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
              static_cast<qint64>(bytes.size());
         reason = errno;
-        ok = ok && file.commit();
+        // The buffer reaches the disk at flush; commit() alone would not notice a failed
+        // flush (a full disk) and would put a cut-off file in place of the old one.
+        ok = ok && file.flush() && file.commit();
         if (!ok) {
             reason = errno;
         }
@@ -210,6 +212,10 @@ bool QtFiles::WriteBytes(const std::string& path, const std::string& bytes) {
     }
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
         static_cast<qint64>(bytes.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.flush()) {
         file.cancelWriting();
         return false;
     }
