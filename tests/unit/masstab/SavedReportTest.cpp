@@ -1,0 +1,191 @@
+// The lengths report as it lands on disk: Windows-1251, every line ended by CR LF, the
+// file replaced whole or not at all.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Window.h"
+#include "tools/scenario/ScenarioRunner.h"
+#include "tools/scenario/ScriptedPlatform.h"
+
+namespace tesmarik {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Windows-1251 of the Russian letters, worked out here rather than taken from the
+// program's own converter.
+std::string Cp1251(const std::string& utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {
+            out += static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        const char32_t cp = ((b & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
+        i += 2;
+        if (cp >= 0x410 && cp <= 0x44F) {
+            out += static_cast<char>(0xC0 + (cp - 0x410));
+        } else if (cp == 0x451) {
+            out += static_cast<char>(0xB8);
+        } else if (cp == 0x401) {
+            out += static_cast<char>(0xA8);
+        } else {
+            ADD_FAILURE() << "no Windows-1251 letter for U+" << std::hex << static_cast<unsigned>(cp);
+        }
+    }
+    return out;
+}
+
+std::string FileWithLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += Cp1251(line) + "\r\n";
+    }
+    return bytes;
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// One window of the program driven by scenario lines, with a folder of its own.
+class MassTabFiles : public ::testing::Test {
+protected:
+    MassTabFiles() {
+        std::string pattern = (fs::temp_directory_path() / "tesmarik-masstab-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("no temporary folder");
+        }
+        folder_ = pattern;
+        fs::create_directory(folder_ / "reports");
+        window_.Create();
+        window_.Activate();
+    }
+    ~MassTabFiles() override {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    void Run(const std::string& script) {
+        std::istringstream lines(script);
+        std::string line;
+        while (std::getline(lines, line)) {
+            runner_.RunLine(line);
+        }
+    }
+    // The worked example of single pipes: 12, 11,5 and 9,75 m of universal 530 x 8.
+    void RunWorkedExample() {
+        Run("tab 0\npick ComboBox1 0\nchoose ComboBox2 530\nchoose ComboBox3 8\n"
+            "pick RadioGroup2 2\ntypecell rtab 0 1 12\ntypecell rtab 0 2 11,5\n"
+            "typecell rtab 0 3 9,75\nclick Button1\n");
+    }
+    fs::path Reports() const { return folder_ / "reports"; }
+    std::vector<fs::path> ReportFiles() const {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(Reports())) {
+            files.push_back(entry.path().filename());
+        }
+        return files;
+    }
+
+    fs::path folder_;
+    std::ostringstream out_;
+    ScriptedPlatform platform_{out_, (fs::temp_directory_path() / "tesmarik-unused.csv").string(),
+                               "seller.example"};
+    Window window_{platform_};
+    ScenarioRunner runner_{window_, platform_, out_};
+};
+
+const std::vector<std::string> kWorkedExampleReport = {"Рассчёт массы труб",
+                                                       "для 530x8",
+                                                       "",
+                                                       "Длина (м.) Масса (т.)",
+                                                       "12 м.      1,248 т.",
+                                                       "11,5 м.    1,196 т.",
+                                                       "9,75 м.    1,014 т.",
+                                                       "",
+                                                       "Итого:",
+                                                       "количество:  3 шт.",
+                                                       "масса: 3,458 т.",
+                                                       "длина: 33,25 м."};
+
+TEST_F(MassTabFiles, TheWorkedExampleIsTwelveLinesOfWindows1251WithCrLf) {
+    RunWorkedExample();
+    Run("saveas " + (Reports() / "report").string() + "\nclick Button11\n");
+    const fs::path saved = Reports() / "report.txt";
+    EXPECT_EQ(ReportFiles(), std::vector<fs::path>{"report.txt"});
+    const std::string bytes = ReadBytes(saved);
+    EXPECT_EQ(bytes, FileWithLines(kWorkedExampleReport));
+    // The first line byte by byte: "Рассчёт" with its ё.
+    EXPECT_EQ(bytes.substr(0, 7), "\xD0\xE0\xF1\xF1\xF7\xB8\xF2");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_NE(out_.str().find("save dialog -> " + saved.string() + "\n"), std::string::npos);
+}
+
+TEST_F(MassTabFiles, SavingAgainReplacesTheFileAndClearingKeepsTheReport) {
+    RunWorkedExample();
+    const std::string path = (Reports() / "twice.txt").string();
+    Run("saveas " + path + "\nclick Button11\n");
+    Run("typecell rtab 0 4 1\nclick Button1\nsaveas " + path + "\nclick Button11\n");
+    std::vector<std::string> longer = kWorkedExampleReport;
+    longer.insert(longer.begin() + 7, "1 м.       0,104 т.");
+    longer[10] = "количество:  4 шт.";
+    longer[11] = "масса: 3,562 т.";
+    longer[12] = "длина: 34,25 м.";
+    EXPECT_EQ(ReadBytes(path), FileWithLines(longer));
+
+    // After clearing, the grid is empty but the last report is still saved.
+    Run("click Button12\nsaveas " + path + "\nclick Button11\n");
+    EXPECT_EQ(ReadBytes(path), FileWithLines(longer));
+    EXPECT_EQ(ReportFiles(), std::vector<fs::path>{"twice.txt"});
+}
+
+TEST_F(MassTabFiles, CancellingWritesNothing) {
+    RunWorkedExample();
+    Run("saveas cancel\nclick Button11\nclick Button11\n");
+    EXPECT_TRUE(ReportFiles().empty());
+    EXPECT_EQ(out_.str(), "save dialog -> cancel\nsave dialog -> cancel\n");
+}
+
+// A file that cannot be written to the end (here: larger than the process may write)
+// leaves the earlier file as it was and no half-written file beside it.
+TEST_F(MassTabFiles, AFailedSaveLeavesTheExistingFileUntouched) {
+    RunWorkedExample();
+    const fs::path path = Reports() / "kept.txt";
+    std::ofstream(path, std::ios::binary) << "old report\r\n";
+
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 40;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Run("saveas " + path.string() + "\nclick Button11\n");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_NE(out_.str().find("error: Cannot create file \"" + path.string() + "\". "),
+              std::string::npos)
+        << out_.str();
+    EXPECT_EQ(ReadBytes(path), "old report\r\n");
+    EXPECT_EQ(ReportFiles(), std::vector<fs::path>{"kept.txt"});
+
+    // The window is unchanged and the user may save again.
+    Run("saveas " + path.string() + "\nclick Button11\n");
+    EXPECT_EQ(ReadBytes(path), FileWithLines(kWorkedExampleReport));
+}
+
+}  // namespace
+}  // namespace tesmarik
