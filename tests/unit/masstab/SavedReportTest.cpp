@@ -41,7 +41,8 @@ std::string Cp1251(const std::string& utf8) {
         } else if (cp == 0x401) {
             out += static_cast<char>(0xA8);
         } else {
-            ADD_FAILURE() << "no Windows-1251 letter for U+" << std::hex << static_cast<unsigned>(cp);
+            ADD_FAILURE() << "no Windows-1251 letter for U+" << std::hex
+                          << static_cast<unsigned>(cp);
         }
     }
     return out;
