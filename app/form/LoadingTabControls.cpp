@@ -16,42 +16,42 @@ void Caption(Label& label, Control* parent, int left, int top, const char* text)
 LoadingTabControls::LoadingTabControls(ControlRegistry& registry, TabSheet& sheet)
     : registry_(registry) {
     // Left column: the vehicle, then diameter and wall.
-    RadioGroup1.Place(&sheet, 4, 2, 232, 104);
+    RadioGroup1.Place(&sheet, 4, 2, 262, 104);
     RadioGroup1.Text = "Рассчёт норм погрузок для ТС:";
     RadioGroup1.Items = {"Стандартный полувагон", "Полувагон с наросщеными бортами",
                          "Спец. платформа-трубовоз (RER Ovaza)",
                          "Атомашина с полуприцепом (с конниками)",
                          "Атомашина с полуприцепом (без конников)"};
     Caption(Label10, &sheet, 6, 117, "Диаметр трубы (мм.)");
-    ComboBox4.Place(&sheet, 136, 113, 100, 21).Enabled = false;
+    ComboBox4.Place(&sheet, 166, 113, 100, 21).Enabled = false;
     ComboBox4.DropDownCount = 12;
     Caption(Label12, &sheet, 6, 144, "Толщина стенки (мм.)");
-    ComboBox5.Place(&sheet, 136, 140, 100, 21).Enabled = false;
+    ComboBox5.Place(&sheet, 166, 140, 100, 21).Enabled = false;
     ComboBox5.Items = {"другии стенки", "8", "9", "10", "11", "12", "13", "14", "15", "16"};
     ComboBox5.DropDownCount = 10;
     Label48.Place(&sheet, 6, 166, 0, 0).Visible = false;
 
     // Middle column: length and capacity with their defaults, the buttons and the
     // consignment.
-    Caption(Label14, &sheet, 242, 4, "Средняя длина трубы (м.)");
-    Edit3.Place(&sheet, 242, 18, 76, 21).Text = "11,3";
+    Caption(Label14, &sheet, 270, 2, "Средняя длина трубы (м.)");
+    Edit3.Place(&sheet, 270, 16, 66, 21).Text = "11,3";
     Edit3.Enabled = false;
-    Caption(Label7, &sheet, 242, 44, "Грузоподъёмность ТС  (т.)");
-    Edit9.Place(&sheet, 242, 58, 76, 21).Text = "60";
+    Caption(Label7, &sheet, 270, 42, "Грузоподъёмность ТС  (т.)");
+    Edit9.Place(&sheet, 270, 56, 66, 21).Text = "60";
     Edit9.Enabled = false;
-    Button2.Place(&sheet, 326, 16, 84, 25).Text = "Рассчёт";
+    Button2.Place(&sheet, 340, 15, 72, 23).Text = "Рассчёт";
     Button2.Enabled = false;
-    Button7.Place(&sheet, 326, 56, 84, 25).Text = "Сброс";
+    Button7.Place(&sheet, 340, 55, 72, 23).Text = "Сброс";
     Button7.Visible = false;
 
-    Panel1.Place(&sheet, 242, 86, 168, 84).Enabled = false;
+    Panel1.Place(&sheet, 270, 82, 142, 90).Enabled = false;
     Caption(Label2, &Panel1, 6, 3, "Дополнительно");
     Label2.Font.bold = true;
-    RadioGroup3.Place(&Panel1, 4, 18, 82, 60);
+    RadioGroup3.Place(&Panel1, 4, 16, 134, 48);
     RadioGroup3.Text = "Рассчёт по";
     RadioGroup3.Items = {"массе (т.)", "длине (м.)"};
-    Caption(Label1, &Panel1, 92, 26, "Кол-во:");
-    Edit8.Place(&Panel1, 92, 42, 70, 21).Enabled = false;
+    Caption(Label1, &Panel1, 6, 70, "Кол-во:");
+    Edit8.Place(&Panel1, 68, 67, 70, 20).Enabled = false;
 
     // Right column: the picture area, the start-up collage in front.
     Panel2.Place(&sheet, 416, 2, 373, 168);
@@ -88,7 +88,7 @@ LoadingTabControls::LoadingTabControls(ControlRegistry& registry, TabSheet& shee
     BitBtn3.Hint = "Сохранить отчёт";
 
     // Page "Основной": the load of one vehicle, and beside it the capacity case.
-    const int valueLeft = 70;
+    const int valueLeft = 76;
     Label* mainCaptions[] = {&Label39, &Label41, &Label43, &Label46, &Label55};
     const char* mainTexts[] = {"ТС:", "Позиция:", "Макс. кол.:", "Масса:", "Длина:"};
     Label* mainValues[] = {&Label40, &Label42, &Label44, &Label45, &Label56};
@@ -102,37 +102,37 @@ LoadingTabControls::LoadingTabControls(ControlRegistry& registry, TabSheet& shee
     Caption(Label50, &TabSheet8, 330, 30 + kRowStep, "Макс.кол.:");
     Caption(Label52, &TabSheet8, 330, 30 + 2 * kRowStep, "Масса:");
     Caption(Label57, &TabSheet8, 330, 30 + 3 * kRowStep, "Длина:");
-    Label51.Place(&TabSheet8, 394, 30 + kRowStep, 0, 0);
-    Label53.Place(&TabSheet8, 394, 30 + 2 * kRowStep, 0, 0);
-    Label58.Place(&TabSheet8, 394, 30 + 3 * kRowStep, 0, 0);
+    Label51.Place(&TabSheet8, 400, 30 + kRowStep, 0, 0);
+    Label53.Place(&TabSheet8, 400, 30 + 2 * kRowStep, 0, 0);
+    Label58.Place(&TabSheet8, 400, 30 + 3 * kRowStep, 0, 0);
 
     // Page "Дополнительно": the consignment, the fully loaded vehicles, the last one.
     Caption(Label60, &TabSheet9, 6, 6, "Общая масса:");
     Caption(Label61, &TabSheet9, 6, 6 + kRowStep, "Общая длина:");
     Caption(Label63, &TabSheet9, 6, 6 + 2 * kRowStep, "Количество:");
-    Label59.Place(&TabSheet9, 80, 6, 0, 0);
-    Label62.Place(&TabSheet9, 80, 6 + kRowStep, 0, 0);
-    Label64.Place(&TabSheet9, 80, 6 + 2 * kRowStep, 0, 0);
+    Label59.Place(&TabSheet9, 92, 6, 0, 0);
+    Label62.Place(&TabSheet9, 92, 6 + kRowStep, 0, 0);
+    Label64.Place(&TabSheet9, 92, 6 + 2 * kRowStep, 0, 0);
     Label65.Place(&TabSheet9, 6, 6 + 3 * kRowStep, 0, 0);
     Label65.Text = "Общее количество ТС:";
 
     Caption(Label66, &TabSheet9, 200, 6, "Количество полностью загруженных вагонов:");
-    Label81.Place(&TabSheet9, 420, 6, 0, 0);
+    Label81.Place(&TabSheet9, 440, 6, 0, 0);
     Caption(Label71, &TabSheet9, 200, 6 + kRowStep, "Макс. кол.:");
     Caption(Label68, &TabSheet9, 200, 6 + 2 * kRowStep, "Масса:");
     Caption(Label69, &TabSheet9, 200, 6 + 3 * kRowStep, "Длина:");
-    Label72.Place(&TabSheet9, 264, 6 + kRowStep, 0, 0);
-    Label67.Place(&TabSheet9, 264, 6 + 2 * kRowStep, 0, 0);
-    Label70.Place(&TabSheet9, 264, 6 + 3 * kRowStep, 0, 0);
+    Label72.Place(&TabSheet9, 272, 6 + kRowStep, 0, 0);
+    Label67.Place(&TabSheet9, 272, 6 + 2 * kRowStep, 0, 0);
+    Label70.Place(&TabSheet9, 272, 6 + 3 * kRowStep, 0, 0);
 
-    Caption(Label73, &TabSheet9, 470, 6, "Последнее ТС  загружено на:");
-    Label75.Place(&TabSheet9, 630, 6, 0, 0);
-    Caption(Label74, &TabSheet9, 470, 6 + kRowStep, " кол.:");
-    Caption(Label78, &TabSheet9, 470, 6 + 2 * kRowStep, "Масса:");
-    Caption(Label79, &TabSheet9, 470, 6 + 3 * kRowStep, "Длина:");
-    Label76.Place(&TabSheet9, 534, 6 + kRowStep, 0, 0);
-    Label77.Place(&TabSheet9, 534, 6 + 2 * kRowStep, 0, 0);
-    Label80.Place(&TabSheet9, 534, 6 + 3 * kRowStep, 0, 0);
+    Caption(Label73, &TabSheet9, 476, 6, "Последнее ТС  загружено на:");
+    Label75.Place(&TabSheet9, 636, 6, 0, 0);
+    Caption(Label74, &TabSheet9, 476, 6 + kRowStep, " кол.:");
+    Caption(Label78, &TabSheet9, 476, 6 + 2 * kRowStep, "Масса:");
+    Caption(Label79, &TabSheet9, 476, 6 + 3 * kRowStep, "Длина:");
+    Label76.Place(&TabSheet9, 540, 6 + kRowStep, 0, 0);
+    Label77.Place(&TabSheet9, 540, 6 + 2 * kRowStep, 0, 0);
+    Label80.Place(&TabSheet9, 540, 6 + 3 * kRowStep, 0, 0);
 
     for (Label* label : ResultLabels) {
         label->Visible = false;
