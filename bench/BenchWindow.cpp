@@ -1,0 +1,47 @@
+#include "bench/BenchWindow.h"
+
+#include <stdlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tesmarik {
+
+namespace {
+
+std::filesystem::path MakeFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tesmarik-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        std::perror("tesmarik-bench: no temporary folder");
+        std::exit(2);
+    }
+    return pattern;
+}
+
+}  // namespace
+
+BenchWindow::BenchWindow()
+    : folder_(MakeFolder()),
+      platform(quiet_, (folder_ / "1.csv").string(), "tesmarik.example"),
+      window(platform),
+      runner_(window, platform, quiet_) {
+    window.Create();
+    window.Activate();
+}
+
+BenchWindow::~BenchWindow() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void BenchWindow::Do(const std::string& line) {
+    try {
+        runner_.RunLine(line);
+    } catch (const ScriptError& e) {
+        std::fprintf(stderr, "tesmarik-bench: cannot run '%s': %s\n", line.c_str(), e.what());
+        std::exit(2);
+    }
+}
+
+}  // namespace tesmarik
