@@ -17,5 +17,10 @@ int main(int argc, char** argv) {
     tesmarik::QtBinding binding(window);
     platform.SetDialogParent(binding.TopLevel());
     binding.TopLevel()->show();
+    // The first show makes the window the active one. A desktop without a window manager
+    // never reports that activation, so the program runs it itself; later activations
+    // report themselves through the window's activation event.
+    binding.TopLevel()->activateWindow();
+    binding.Fire([&window] { window.Activate(); });
     return QApplication::exec();
 }
