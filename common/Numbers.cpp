@@ -1,5 +1,6 @@
 #include "common/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -76,25 +77,25 @@ double ReadNumber(const std::string& text) {
     if (i != n) {
         throw NotAFloatError(text);
     }
-    double leading = 0.0;
-    const char* first = mantissa.data();
-    const char* last = first + mantissa.size();
     if (mantissa == ".") {
         throw NotAFloatError(text);
     }
-    auto parsed = std::from_chars(first, last, leading);
-    if (parsed.ec != std::errc() || parsed.ptr != last || !std::isfinite(leading)) {
-        throw NotAFloatError(text);
-    }
-    if (leading == 0.0) {
+    // The power of ten of the first significant digit, told from the digits: a mantissa of
+    // hundreds of digits does not fit a double by itself, though the whole number may.
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t significant = mantissa.find_first_not_of("0.");
+    if (significant == std::string::npos) {
         return negative ? -0.0 : 0.0;
     }
+    const long long magnitude = significant < point
+                                    ? static_cast<long long>(point - significant) - 1
+                                    : -static_cast<long long>(significant - point);
     const std::string full = mantissa + "e" + std::to_string(exponent);
     double value = 0.0;
-    parsed = std::from_chars(full.data(), full.data() + full.size(), value);
+    const auto parsed = std::from_chars(full.data(), full.data() + full.size(), value);
     if (parsed.ec == std::errc::result_out_of_range) {
         // Too small to hold reads as zero; too large does not fit a double.
-        if (std::log10(leading) + static_cast<double>(exponent) < 0.0) {
+        if (magnitude + exponent < 0) {
             return negative ? -0.0 : 0.0;
         }
         throw NotAFloatError(text);

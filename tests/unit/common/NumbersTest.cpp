@@ -45,6 +45,10 @@ TEST(ReadNumber, RejectsEverythingElseQuotingTheText) {
     EXPECT_EQ(ReadError(std::string(400, '9')),
               "'" + std::string(400, '9') + "' is not a valid floating point value");
     EXPECT_EQ(ReadNumber(std::string(300, '9')), 1e300);
+    // A mantissa too long for a double by itself, brought into range by its exponent.
+    EXPECT_EQ(ReadNumber(std::string("1") + std::string(400, '0') + "E-391"), 1e9);
+    EXPECT_EQ(ReadNumber(std::string("0,") + std::string(400, '0') + "5E400"), 0.5);
+    EXPECT_EQ(ReadNumber(std::string("1") + std::string(400, '0') + "E-800"), 0);
 }
 
 TEST(ReadNumber, IgnoresTheProcessLocale) {
