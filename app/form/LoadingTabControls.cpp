@@ -82,10 +82,8 @@ LoadingTabControls::LoadingTabControls(ControlRegistry& registry, TabSheet& shee
     Memo3.Lines = {"Memo2"};
     BitBtn2.Place(&sheet, 765, 180, 24, 24);
     BitBtn2.Glyph = "loading-glyph-toggle";
-    BitBtn2.Hint = "Результат / отчёт";
     BitBtn3.Place(&sheet, 765, 208, 24, 24);
     BitBtn3.Glyph = "loading-glyph-save";
-    BitBtn3.Hint = "Сохранить отчёт";
 
     // Page "Основной": the load of one vehicle, and beside it the capacity case.
     const int valueLeft = 76;
