@@ -1,0 +1,50 @@
+# The Debian package (cpack -G DEB in the build folder): the program, its desktop entry
+# and its icon, with the libraries it needs declared as dependencies.
+include(GNUInstallDirs)
+
+install(TARGETS tesmarik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/tesmarik.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The icon is the seller's logo as the information tab draws it.
+set(TESMARIK_ICON ${CMAKE_BINARY_DIR}/packaging/tesmarik.png)
+add_custom_command(OUTPUT ${TESMARIK_ICON}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    # The sanitizer build must not fail on what Qt keeps until exit.
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:tesmarik-render-picture> info-logo 256 256 ${TESMARIK_ICON}
+    DEPENDS tesmarik-render-picture
+    COMMENT "Drawing the program's icon"
+    VERBATIM)
+add_custom_target(tesmarik_icon ALL DEPENDS ${TESMARIK_ICON})
+install(FILES ${TESMARIK_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tesmarik)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "pipe calculator: theoretical mass of steel pipes, loading norms, price list")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Тесмарик is a desktop calculator for people who buy, sell and ship steel pipes: the \
+theoretical mass of pipes by formula or by the mass tables of the technical conditions, \
+the loading norms of wagons, platforms and trucks, and the seller's price list.")
+set(CPACK_PACKAGE_CONTACT "Тесмарик developers <info@${TESMARIK_SELLER_HOST}>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# The libraries come from dpkg-shlibdeps; the Qt platform plugins are loaded at run time,
+# so no library names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The window's fonts (Arial, Courier New, Times New Roman) are matched by these.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+include(CPack)
+
+if(TESMARIK_BUILD_TESTS)
+    # Builds the package, unpacks it into a scratch root and looks at what it holds.
+    add_test(NAME package/deb
+        COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
+                -P ${CMAKE_SOURCE_DIR}/packaging/CheckPackage.cmake)
+    set_tests_properties(package/deb PROPERTIES TIMEOUT 300)
+endif()
