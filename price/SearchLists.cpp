@@ -1,7 +1,7 @@
 #include "price/SearchLists.h"
 
-#include <algorithm>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "price/PriceText.h"
@@ -10,53 +10,69 @@ namespace tesmarik {
 
 namespace {
 
-bool Holds(const std::vector<std::string>& list, const std::string& value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
+// Values in order of first appearance, each once. The set answers "met before?" at once:
+// a price file may bring hundreds of steels and standards, and looking each one up in the
+// list would cost the square of their number.
+class Distinct {
+public:
+    Distinct() = default;
+    explicit Distinct(const std::vector<std::string>& met) : seen_(met.begin(), met.end()) {}
 
-void AppendOnce(std::vector<std::string>& list, const std::string& value) {
-    if (!Holds(list, value)) {
-        list.push_back(value);
+    // True when the value was new.
+    bool Add(const std::string& value) {
+        if (!seen_.insert(value).second) {
+            return false;
+        }
+        values_.push_back(value);
+        return true;
     }
-}
+    const std::vector<std::string>& Values() const { return values_; }
+
+private:
+    std::unordered_set<std::string> seen_;
+    std::vector<std::string> values_;
+};
 
 // Appending leaves the item index alone, so the chosen item stays chosen.
 void AppendNew(ComboBox& box, const std::vector<std::string>& values) {
+    Distinct listed(box.Items);
     for (const std::string& value : values) {
-        AppendOnce(box.Items, value);
+        if (listed.Add(value)) {
+            box.Items.push_back(value);
+        }
     }
 }
 
 std::vector<std::string> Standards(const PriceStore& store) {
-    std::vector<std::string> standards;
+    Distinct standards;
     for (const PriceRow& row : store.rows) {
         const std::string& standard = row.Field(kStandardField);
         // Pipes of these two kinds are not named after one standard.
         if (standard != "ц.т." && standard != "эл. св.") {
-            AppendOnce(standards, standard);
+            standards.Add(standard);
         }
     }
-    return standards;
+    return standards.Values();
 }
 
 // Single grades first, then the grades met only inside lists of several.
 std::vector<std::string> Steels(const PriceStore& store) {
-    std::vector<std::string> singles;
-    std::vector<std::string> parts;
+    Distinct singles;
+    Distinct parts;
     for (const PriceRow& row : store.rows) {
         const std::string& steel = row.Field(kSteelField);
         if (steel.find(' ') == std::string::npos) {
-            AppendOnce(singles, steel);
+            singles.Add(steel);
         } else {
             for (const std::string& part : SplitAtBlanks(steel)) {
-                AppendOnce(parts, part);
+                parts.Add(part);
             }
         }
     }
-    for (const std::string& part : parts) {
-        AppendOnce(singles, part);
+    for (const std::string& part : parts.Values()) {
+        singles.Add(part);
     }
-    return singles;
+    return singles.Values();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -45,27 +46,44 @@ public:
     LineClipper(std::size_t maxLines, std::size_t maxChars)
         : maxLines_(maxLines), maxChars_(maxChars) {}
 
-    // Takes the next piece; false once nothing that follows can change the result.
+    // Takes the next piece; false once nothing that follows can change the result. The
+    // text between line ends is taken in runs, not byte by byte: a price file is read on
+    // every visit of its tab.
     bool Feed(std::string_view bytes) {
-        for (const char c : bytes) {
-            if (afterCr_ && c == '\n') {
+        std::size_t nextCr = bytes.find('\r');
+        std::size_t nextLf = bytes.find('\n');
+        std::size_t i = 0;
+        while (i < bytes.size()) {
+            if (afterCr_ && bytes[i] == '\n') {
                 afterCr_ = false;
+                ++i;
                 continue;
             }
-            afterCr_ = c == '\r';
-            if (c == '\r' || c == '\n') {
-                EndLine();
-                if (done_) {
-                    return false;
-                }
-                continue;
+            afterCr_ = false;
+            if (nextCr < i) {
+                nextCr = bytes.find('\r', i);
             }
-            hasText_ = true;
-            if (line_.size() < maxChars_) {
-                line_ += c;
-            } else {
-                cut_ = true;
+            if (nextLf < i) {
+                nextLf = bytes.find('\n', i);
             }
+            const std::size_t end = std::min(nextCr, nextLf);
+            const std::size_t stop = std::min(end, bytes.size());
+            if (stop > i) {
+                hasText_ = true;
+                const std::size_t room = maxChars_ - std::min(line_.size(), maxChars_);
+                const std::size_t take = std::min(room, stop - i);
+                line_.append(bytes.data() + i, take);
+                cut_ = cut_ || take < stop - i;
+            }
+            if (end == std::string_view::npos) {
+                break;
+            }
+            afterCr_ = bytes[end] == '\r';
+            EndLine();
+            if (done_) {
+                return false;
+            }
+            i = end + 1;
         }
         return true;
     }
@@ -80,7 +98,8 @@ public:
 private:
     void EndLine() {
         if (result_.lines.size() < maxLines_) {
-            result_.lines.push_back(QtFiles::FromWindows1251(line_));
+            const QString text = decoder_.decode(QByteArrayView(line_.data(), line_.size()));
+            result_.lines.push_back(text.toStdString());
             result_.clipped = result_.clipped || cut_;
         } else if (hasText_) {
             result_.clipped = true;
@@ -93,6 +112,8 @@ private:
 
     std::size_t maxLines_;
     std::size_t maxChars_;
+    // One decoder for every line: making one looks the code page up each time.
+    QStringDecoder decoder_{"windows-1251"};
     ClippedLines result_;
     std::string line_;
     bool hasText_ = false;
