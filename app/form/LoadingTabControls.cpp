@@ -69,7 +69,10 @@ LoadingTabControls::LoadingTabControls(ControlRegistry& registry, TabSheet& shee
     }
     for (Image* image : {&Image17, &Image13, &Image14, &Image12, &Image15, &Image16, &Image3,
                          &Image5, &Image6, &Image7, &Image8, &Image9, &Image10}) {
-        image->Place(&Panel2, 4, 32, 365, 133).Visible = image == &Image17;
+        // At start the collage covers the standard gondola and the platform, which the form
+        // leaves shown; every other picture is hidden.
+        image->Place(&Panel2, 4, 32, 365, 133).Visible =
+            image == &Image17 || image == &Image13 || image == &Image12;
     }
 
     // Bottom: the result panel, or the report in its place, with the two picture buttons.

@@ -35,12 +35,14 @@ struct LoadingTabControls {
     // The picture area: a caption line over one place for one picture at a time.
     TESMARIK_CONTROL(Panel, Panel2);
     TESMARIK_CONTROL(Label, Label25);
-    TESMARIK_CONTROL(Image, Image17);
     TESMARIK_CONTROL(Image, Image13);
     TESMARIK_CONTROL(Image, Image14);
     TESMARIK_CONTROL(Image, Image12);
     TESMARIK_CONTROL(Image, Image15);
     TESMARIK_CONTROL(Image, Image16);
+    // Declared after the vehicle pictures, so the collage lies above the two of them that
+    // the form leaves shown beneath it.
+    TESMARIK_CONTROL(Image, Image17);
     TESMARIK_CONTROL(Image, Image3);
     TESMARIK_CONTROL(Image, Image5);
     TESMARIK_CONTROL(Image, Image6);
