@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/form/SellerIdentity.h"
+#include "app/qt/QtDownload.h"
 #include "app/qt/QtFiles.h"
 
 namespace tesmarik {
@@ -68,9 +69,7 @@ void RealPlatform::OpenAddress(const std::string& address) {
 }
 
 bool RealPlatform::Download(const std::string& address, const std::string& path) {
-    (void)address;
-    (void)path;
-    return false;
+    return DownloadUrlToFile(parent_, address, path);
 }
 
 bool RealPlatform::FileExists(const std::string& path) {
@@ -83,6 +82,11 @@ std::optional<DateTime> RealPlatform::FileLastWrite(const std::string& path) {
 
 std::vector<std::string> RealPlatform::ReadLines(const std::string& path) {
     return QtFiles::ReadLines(path);
+}
+
+ClippedLines RealPlatform::ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                            std::size_t maxChars) {
+    return QtFiles::ReadLinesClipped(path, maxLines, maxChars);
 }
 
 void RealPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
