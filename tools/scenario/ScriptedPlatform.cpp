@@ -79,6 +79,8 @@ bool ScriptedPlatform::Download(const std::string& address, const std::string& p
         std::error_code error;
         ok = std::filesystem::copy_file(*source, path,
                                         std::filesystem::copy_options::overwrite_existing, error);
+        // The fresh copy is written now by the script's clock, as a real download would be.
+        ok = ok && QtFiles::SetLastWrite(path, now_);
         if (ok && path == priceFilePath_) {
             priceLocked_ = false;
         }
