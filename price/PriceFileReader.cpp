@@ -17,14 +17,18 @@ std::vector<std::string> SplitFields(const std::string& line, std::size_t fieldC
     std::size_t start = 0;
     while (fields.size() < fieldCount) {
         if (start > line.size()) {
-            fields.emplace_back("0");
+            fields.emplace_back(1, '0');
             continue;
         }
         std::size_t end = line.find(';', start);
         if (end == std::string::npos) {
             end = line.size();
         }
-        fields.push_back(end > start ? line.substr(start, end - start) : "0");
+        if (end > start) {
+            fields.emplace_back(line, start, end - start);
+        } else {
+            fields.emplace_back(1, '0');
+        }
         start = end + 1;
     }
     return fields;
@@ -41,10 +45,10 @@ PriceStore ParsePriceLines(const std::vector<std::string>& lines) {
         static_cast<std::size_t>(std::count(lines.front().begin(), lines.front().end(), ';'));
     const std::size_t fieldCount = std::min(separators + 1, kPriceMaxFields);
     const std::size_t lineCount = std::min(lines.size(), kPriceMaxLines);
+    store.rows.reserve(lineCount);
     for (std::size_t i = 0; i < lineCount; ++i) {
         const std::string& line = lines[i];
-        const std::string type = line.substr(0, line.find(';'));
-        if (!IsPriceTypeCode(type)) {
+        if (!IsPriceTypeCode(line.substr(0, line.find(';')))) {
             continue;
         }
         store.rows.push_back(PriceRow{SplitFields(line, fieldCount)});

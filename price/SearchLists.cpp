@@ -1,7 +1,10 @@
 #include "price/SearchLists.h"
 
+#include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "price/PriceText.h"
@@ -12,39 +15,43 @@ namespace {
 
 // Values in order of first appearance, each once. The set answers "met before?" at once:
 // a price file may bring hundreds of steels and standards, and looking each one up in the
-// list would cost the square of their number.
+// list would cost the square of their number. It holds views of texts that outlive it.
 class Distinct {
 public:
-    Distinct() = default;
-    explicit Distinct(const std::vector<std::string>& met) : seen_(met.begin(), met.end()) {}
+    explicit Distinct(std::size_t expected) { seen_.reserve(expected); }
 
     // True when the value was new.
-    bool Add(const std::string& value) {
+    bool Add(std::string_view value) {
         if (!seen_.insert(value).second) {
             return false;
         }
         values_.push_back(value);
         return true;
     }
-    const std::vector<std::string>& Values() const { return values_; }
+    const std::vector<std::string_view>& Values() const { return values_; }
 
 private:
-    std::unordered_set<std::string> seen_;
-    std::vector<std::string> values_;
+    std::unordered_set<std::string_view> seen_;
+    std::vector<std::string_view> values_;
 };
 
 // Appending leaves the item index alone, so the chosen item stays chosen.
-void AppendNew(ComboBox& box, const std::vector<std::string>& values) {
-    Distinct listed(box.Items);
-    for (const std::string& value : values) {
+void AppendNew(ComboBox& box, const std::vector<std::string_view>& values) {
+    // Room for all first, so that the views of the items stay valid while appending.
+    box.Items.reserve(box.Items.size() + values.size());
+    Distinct listed(box.Items.size() + values.size());
+    for (const std::string& item : box.Items) {
+        listed.Add(item);
+    }
+    for (const std::string_view value : values) {
         if (listed.Add(value)) {
-            box.Items.push_back(value);
+            box.Items.emplace_back(value);
         }
     }
 }
 
-std::vector<std::string> Standards(const PriceStore& store) {
-    Distinct standards;
+std::vector<std::string_view> Standards(const PriceStore& store) {
+    Distinct standards(store.rows.size());
     for (const PriceRow& row : store.rows) {
         const std::string& standard = row.Field(kStandardField);
         // Pipes of these two kinds are not named after one standard.
@@ -55,21 +62,23 @@ std::vector<std::string> Standards(const PriceStore& store) {
     return standards.Values();
 }
 
-// Single grades first, then the grades met only inside lists of several.
-std::vector<std::string> Steels(const PriceStore& store) {
-    Distinct singles;
-    Distinct parts;
+// Single grades first, then the grades met only inside lists of several. The parts are
+// kept in `parts`, which must outlive the views returned.
+std::vector<std::string_view> Steels(const PriceStore& store, std::deque<std::string>& parts) {
+    Distinct singles(store.rows.size());
+    Distinct several(store.rows.size());
     for (const PriceRow& row : store.rows) {
         const std::string& steel = row.Field(kSteelField);
         if (steel.find(' ') == std::string::npos) {
             singles.Add(steel);
         } else {
-            for (const std::string& part : SplitAtBlanks(steel)) {
-                parts.Add(part);
+            for (std::string& part : SplitAtBlanks(steel)) {
+                parts.push_back(std::move(part));
+                several.Add(parts.back());
             }
         }
     }
-    for (const std::string& part : parts.Values()) {
+    for (const std::string_view part : several.Values()) {
         singles.Add(part);
     }
     return singles.Values();
@@ -79,7 +88,8 @@ std::vector<std::string> Steels(const PriceStore& store) {
 
 void FillSearchLists(TForm1& f, const PriceStore& store) {
     AppendNew(f.ComboBox10, Standards(store));
-    AppendNew(f.ComboBox9, Steels(store));
+    std::deque<std::string> parts;
+    AppendNew(f.ComboBox9, Steels(store, parts));
 }
 
 }  // namespace tesmarik
