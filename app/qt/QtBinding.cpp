@@ -2,15 +2,37 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/qt/QtKindBindings.h"
 
 namespace tesmarik {
 
-QtBinding::QtBinding(Window& window) : window_(window) {
-    for (Control* control : window_.form.All()) {
-        Bind(*control);
+namespace {
+
+// Whether the control is on the screen: it and its parents visible, on the tabs in front.
+// The timer has no widget but must run from the start.
+bool NeedsWidget(const Control& control) {
+    if (control.Kind == ControlKind::Timer) {
+        return true;
     }
+    for (const Control* c = &control; c != nullptr; c = c->Parent) {
+        if (!c->Visible && c->Kind != ControlKind::Form) {
+            return false;
+        }
+        if (c->Kind == ControlKind::TabSheet) {
+            const auto* pages = static_cast<const PageControl*>(c->Parent);
+            if (pages == nullptr || &pages->ActivePage() != c) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+QtBinding::QtBinding(Window& window) : window_(window) {
     Sync();
 }
 
@@ -19,10 +41,17 @@ QtBinding::~QtBinding() {
     delete top_;
 }
 
-QWidget* QtBinding::WidgetOf(const std::string& name) const {
-    const Control* control = window_.form.Find(name);
-    const auto it = byControl_.find(control);
-    return it == byControl_.end() ? nullptr : it->second->Widget();
+QWidget* QtBinding::WidgetOf(const std::string& name) {
+    Control* control = window_.form.Find(name);
+    if (control == nullptr) {
+        return nullptr;
+    }
+    const bool made = byControl_.count(control) == 0;
+    WidgetBinding* binding = Bind(*control);
+    if (made) {
+        Sync();
+    }
+    return binding->Widget();
 }
 
 WidgetBinding* QtBinding::Bind(Control& control) {
@@ -40,7 +69,27 @@ WidgetBinding* QtBinding::Bind(Control& control) {
     }
     bindings_.push_back(std::move(binding));
     byControl_[&control] = raw;
+    if (control.Parent != nullptr && control.Kind != ControlKind::TabSheet &&
+        raw->Widget() != nullptr) {
+        Restack(control, raw->Widget());
+    }
     return raw;
+}
+
+void QtBinding::Restack(const Control& control, QWidget* widget) {
+    // Widgets made in the order of the controls stack in that order; one made later goes
+    // below the first widget of a control after it on the same parent.
+    const auto& all = window_.form.All();
+    auto it = std::find(all.begin(), all.end(), &control);
+    for (++it; it != all.end(); ++it) {
+        const auto bound = byControl_.find(*it);
+        if ((*it)->Parent == control.Parent && bound != byControl_.end() &&
+            bound->second->Widget() != nullptr &&
+            bound->second->Widget()->parentWidget() == widget->parentWidget()) {
+            widget->stackUnder(bound->second->Widget());
+            return;
+        }
+    }
 }
 
 void QtBinding::Fire(const std::function<void()>& handler) {
@@ -54,6 +103,11 @@ void QtBinding::Fire(const std::function<void()>& handler) {
 }
 
 void QtBinding::Sync() {
+    for (Control* control : window_.form.All()) {
+        if (byControl_.count(control) == 0 && NeedsWidget(*control)) {
+            Bind(*control);
+        }
+    }
     for (const auto& binding : bindings_) {
         binding->Sync();
     }

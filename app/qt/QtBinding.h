@@ -25,8 +25,10 @@ public:
 
 // Maps the window model onto real Qt widgets, one binding per kind of control, and turns
 // what the user does into calls of the controls' event slots. After every event all
-// widgets are brought up to date with the model, with their signals blocked. No
-// behaviour of the program lives here.
+// widgets are brought up to date with the model, with their signals blocked. A control's
+// widget is made when the control first shows (its tab in front, it and its parents
+// visible) or is asked for: the window starts with the widgets of one tab, not of four.
+// No behaviour of the program lives here.
 class QtBinding {
 public:
     explicit QtBinding(Window& window);
@@ -35,7 +37,8 @@ public:
     QtBinding& operator=(const QtBinding&) = delete;
 
     QWidget* TopLevel() const { return top_; }
-    QWidget* WidgetOf(const std::string& name) const;
+    // The widget of a control, made now if it was not yet.
+    QWidget* WidgetOf(const std::string& name);
     Window& Model() const { return window_; }
 
     // Runs an event slot through the window's error path, then brings the widgets up to
@@ -46,6 +49,8 @@ public:
 
 private:
     WidgetBinding* Bind(Control& control);
+    // Puts a widget made late below the widgets of the controls that follow it.
+    void Restack(const Control& control, QWidget* widget);
 
     Window& window_;
     QWidget* top_ = nullptr;
