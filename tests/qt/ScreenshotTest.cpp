@@ -1,7 +1,14 @@
+#include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
+#include <sstream>
 
+#include "app/Window.h"
+#include "app/qt/QtBinding.h"
 #include "tests/qt/WindowFixture.h"
+#include "tools/scenario/ScenarioRunner.h"
+#include "tools/scenario/ScriptedPlatform.h"
 
 namespace tesmarik {
 namespace {
@@ -21,6 +28,91 @@ TEST_F(ScreenshotTest, EachTabInFront) {
         EXPECT_TRUE(shot.save(QString(TESMARIK_SCREENSHOT_DIR) + "/" + names[i] + ".png"));
     }
 }
+
+struct Scene {
+    const char* name;
+    const char* script;  // scenario lines acting as the user
+};
+
+// The window as a user leaves it after a few steps, driven through the same runner as the
+// acceptance scripts and shown by the real binding.
+class SceneShot : public testing::TestWithParam<Scene> {};
+
+TEST_P(SceneShot, ShowsTheWindowAfterTheSteps) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    std::ostringstream printed;
+    ScriptedPlatform platform(printed, folder.filePath("1.csv").toStdString(), "tesmarik.example");
+    Window window(platform);
+    window.Create();
+    QtBinding binding(window);
+    binding.TopLevel()->show();
+    window.Activate();
+    ScenarioRunner runner(window, platform, printed);
+    std::istringstream script(GetParam().script);
+    std::ostringstream errors;
+    ASSERT_EQ(runner.Run(script, errors), 0) << errors.str();
+    EXPECT_EQ(printed.str().find("error:"), std::string::npos) << printed.str();
+    binding.Sync();
+    QApplication::processEvents();
+    QDir().mkpath(TESMARIK_SCREENSHOT_DIR);
+    const QPixmap shot = binding.TopLevel()->grab();
+    EXPECT_TRUE(shot.save(QString(TESMARIK_SCREENSHOT_DIR) + "/" + GetParam().name + ".png"));
+}
+
+constexpr const char* kMassSize =
+    "tab 0\npick ComboBox1 0\nchoose ComboBox2 530\nchoose ComboBox3 8\n";
+
+const std::string kMassByLength =
+    std::string(kMassSize) + "pick RadioGroup2 0\ntype Edit10 1000\nclick Button1\n";
+const std::string kMassByMass =
+    std::string(kMassSize) + "pick RadioGroup2 1\ntype Edit10 50\nclick Button1\n";
+const std::string kMassPipes = std::string(kMassSize) +
+                               "pick RadioGroup2 2\ntypecell rtab 0 1 12\ntypecell rtab 0 2 11,5\n"
+                               "typecell rtab 0 3 9,75\nclick Button1\n";
+const std::string kMassReport = kMassPipes + "click BitBtn1\n";
+const std::string kMassLog =
+    kMassByLength + "pick RadioGroup2 1\ntype Edit10 50\nclick Button1\nclick BitBtn4\n";
+const std::string kMassBoiler =
+    "tab 0\npick ComboBox1 1\npick ComboBox6 0\nchoose ComboBox2 219\nchoose ComboBox3 20\n"
+    "pick RadioGroup2 0\ntype Edit10 100\nclick Button1\n";
+const std::string kScheme =
+    "pick RadioGroup1 0\nchoose ComboBox4 530\nchoose ComboBox5 10\nclick Button2\n";
+const std::string kCapacity =
+    "pick RadioGroup1 0\nchoose ComboBox4 530\nchoose ComboBox5 16\npick RadioGroup3 0\ntype Edit8 "
+    "500\nclick Button2\n";
+const std::string kReport = kCapacity + "click BitBtn2\n";
+const std::string kPrice = std::string("pricefile ") + TESMARIK_SOURCE_DIR +
+                           "/tools/seller/sample-price.csv 2026-01-01 09:00:00\ntab 2\n";
+
+const Scene kScenes[] = {
+    {"mass-by-length", kMassByLength.c_str()},
+    {"mass-by-mass", kMassByMass.c_str()},
+    {"mass-single-pipes", kMassPipes.c_str()},
+    {"mass-lengths-report", kMassReport.c_str()},
+    {"mass-log", kMassLog.c_str()},
+    {"mass-boiler", kMassBoiler.c_str()},
+    {"loading-gondola", "pick RadioGroup1 0\n"},
+    {"loading-high-sided", "pick RadioGroup1 1\n"},
+    {"loading-platform", "pick RadioGroup1 2\n"},
+    {"loading-truck-stanchions", "pick RadioGroup1 3\n"},
+    {"loading-truck", "pick RadioGroup1 4\n"},
+    {"loading-scheme-530", kScheme.c_str()},
+    {"loading-capacity", kCapacity.c_str()},
+    {"loading-report", kReport.c_str()},
+    {"price-sample", kPrice.c_str()},
+};
+
+INSTANTIATE_TEST_SUITE_P(Window, SceneShot, testing::ValuesIn(kScenes),
+                         [](const testing::TestParamInfo<Scene>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name) {
+                                 if (c == '-') {
+                                     c = '_';
+                                 }
+                             }
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace tesmarik
