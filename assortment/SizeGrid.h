@@ -11,15 +11,21 @@ namespace tesmarik {
 class SizeGrid {
 public:
     static constexpr int kSize = 300;
-    double& At(int row, int col) { return cells_[Index(row, col)]; }
-    double At(int row, int col) const { return cells_[Index(row, col)]; }
-    void Clear() { cells_.assign(cells_.size(), 0.0); }
+    double& At(int row, int col) {
+        if (cells_.empty()) cells_.assign(kCells, 0.0);
+        return cells_[Index(row, col)];
+    }
+    double At(int row, int col) const { return cells_.empty() ? 0.0 : cells_[Index(row, col)]; }
+    void Clear() { cells_.clear(); }
 
 private:
+    static constexpr std::size_t kCells = static_cast<std::size_t>(kSize) * kSize;
     static std::size_t Index(int row, int col) {
         return static_cast<std::size_t>(row - 1) * kSize + static_cast<std::size_t>(col - 1);
     }
-    std::vector<double> cells_ = std::vector<double>(static_cast<std::size_t>(kSize) * kSize, 0.0);
+    // Empty until the first write: the window starts without the grids' 700 KB each, and
+    // an empty grid reads as all zeros.
+    std::vector<double> cells_;
 };
 
 // The universal assortment: writes rows 1-57 and columns 1-42 (1 where a size exists).

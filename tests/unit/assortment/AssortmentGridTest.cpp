@@ -140,6 +140,27 @@ TEST(AssortmentGrid, ClearedDiameterAxisEndsAfterTheAssortment) {
     EXPECT_EQ(AssortmentDiameters(grid).size(), 56u);
 }
 
+// Before any type of pipe is chosen the grids were never written: every lookup finds
+// nothing, and a grid cleared after use reads the same way.
+TEST(AssortmentGrid, UnwrittenAndClearedGridsReadAsZeros) {
+    SizeGrid fresh;
+    SizeGrid cleared = FilledGrid();
+    cleared.Clear();
+    for (const SizeGrid* grid : {&fresh, &cleared}) {
+        const SizeGrid& g = *grid;
+        EXPECT_EQ(g.At(1, 1), 0);
+        EXPECT_EQ(g.At(300, 300), 0);
+        EXPECT_TRUE(AssortmentDiameters(g).empty());
+        EXPECT_EQ(DiameterRow(g, 530), 300);
+        EXPECT_TRUE(AssortmentWalls(g, 2).empty());
+        EXPECT_TRUE(TuDiameters(g).empty());
+        EXPECT_EQ(TuMass(g, 2, 10), 0);
+    }
+    cleared.At(300, 300) = 4;
+    EXPECT_EQ(cleared.At(300, 300), 4);
+    EXPECT_EQ(cleared.At(2, 2), 0);
+}
+
 TEST(AssortmentGrid, WallListStopsAtTheEndOfTheWallAxis) {
     SizeGrid grid = FilledGrid();
     grid.At(2, 44) = 1;  // a cell beyond the closing 0 of the wall axis is not read
