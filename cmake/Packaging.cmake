@@ -3,6 +3,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS tesmarik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tesmarik-download LIBRARY DESTINATION ${TESMARIK_MODULE_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/tesmarik.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
@@ -45,6 +46,7 @@ if(TESMARIK_BUILD_TESTS)
     # Builds the package, unpacks it into a scratch root and looks at what it holds.
     add_test(NAME package/deb
         COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
+                -DMODULE_DIR=${TESMARIK_MODULE_DIR}
                 -P ${CMAKE_SOURCE_DIR}/packaging/CheckPackage.cmake)
     set_tests_properties(package/deb PROPERTIES TIMEOUT 300)
 endif()

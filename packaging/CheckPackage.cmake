@@ -1,7 +1,8 @@
 # Builds the Debian package of the build folder BUILD with CPACK, unpacks it into a
 # scratch root and checks that it installs the program, a valid desktop entry and its
-# icon, and declares the libraries it needs.
-#   cmake -DCPACK=cpack -DBUILD=build -P packaging/CheckPackage.cmake
+# icon, its download module where the program looks for it, and declares the libraries
+# it needs.
+#   cmake -DCPACK=cpack -DBUILD=build -DMODULE_DIR=lib/tesmarik -P packaging/CheckPackage.cmake
 set(scratch ${BUILD}/package-test)
 file(REMOVE_RECURSE ${scratch})
 file(MAKE_DIRECTORY ${scratch}/root)
@@ -38,6 +39,8 @@ set(root ${scratch}/root)
 require("has no usr/bin/tesmarik" EXISTS ${root}/usr/bin/tesmarik)
 execute_process(COMMAND test -x ${root}/usr/bin/tesmarik RESULT_VARIABLE notExecutable)
 require("usr/bin/tesmarik cannot be run" notExecutable EQUAL 0)
+require("has no usr/${MODULE_DIR}/libtesmarik-download.so"
+        EXISTS ${root}/usr/${MODULE_DIR}/libtesmarik-download.so)
 
 set(entry ${root}/usr/share/applications/tesmarik.desktop)
 require("has no desktop entry" EXISTS ${entry})
@@ -58,4 +61,4 @@ foreach(icon IN LISTS icons)
     file(READ ${icon} head LIMIT 8 HEX)
     require("icon ${icon} is no PNG" head STREQUAL "89504e470d0a1a0a")
 endforeach()
-message(STATUS "package ${debs} holds the program, its desktop entry and its icon")
+message(STATUS "package ${debs} holds the program, its module, desktop entry and icon")

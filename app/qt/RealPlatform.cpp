@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "app/form/SellerIdentity.h"
-#include "app/qt/QtDownload.h"
 #include "app/qt/QtFiles.h"
 
 namespace tesmarik {
@@ -69,7 +68,7 @@ void RealPlatform::OpenAddress(const std::string& address) {
 }
 
 bool RealPlatform::Download(const std::string& address, const std::string& path) {
-    return DownloadUrlToFile(parent_, address, path);
+    return downloader_.Download(parent_, address, path);
 }
 
 bool RealPlatform::FileExists(const std::string& path) {

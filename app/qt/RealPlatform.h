@@ -2,12 +2,13 @@
 
 #include <QWidget>
 
+#include "app/qt/Downloader.h"
 #include "common/Platform.h"
 
 namespace tesmarik {
 
 // The platform of the real program: Qt Widgets dialogs, the desktop's default programs,
-// Qt Network for the download, the file system and the clock.
+// the download module for the download, the file system and the clock.
 class RealPlatform : public Platform {
 public:
     RealPlatform() = default;
@@ -33,6 +34,7 @@ public:
 
 private:
     QWidget* parent_ = nullptr;
+    Downloader downloader_;
 };
 
 // The title of the program's message boxes.

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "app/qt/Downloader.h"
 #include "app/qt/QtDownload.h"
 #include "price/PriceDownload.h"
 
@@ -177,6 +178,40 @@ TEST_F(Download, TheLimitOfTheBodyIsInclusive) {
     EXPECT_FALSE(DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), {20s, size - 1}));
     EXPECT_EQ(Bytes(PricePath()), kEarlierPrice);
     EXPECT_TRUE(DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), {20s, size}));
+    EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
+}
+
+// The program downloads through the module it loads at the first download.
+TEST_F(Download, TheModuleOfTheProgramDownloads) {
+    Seller seller("normal");
+    ASSERT_NE(seller.Port(), 0);
+    Downloader downloader({QStringLiteral(TESMARIK_DOWNLOAD_MODULE_DIR)});
+    EXPECT_TRUE(downloader.Download(nullptr, seller.PriceAddress(), Path()));
+    EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
+    Seller missing("404");
+    ASSERT_NE(missing.Port(), 0);
+    EXPECT_FALSE(downloader.Download(nullptr, missing.PriceAddress(), Path()));
+    EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
+}
+
+TEST_F(Download, WithoutTheModuleEveryDownloadFails) {
+    Seller seller("normal");
+    ASSERT_NE(seller.Port(), 0);
+    Downloader downloader({folder.path()});
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_FALSE(downloader.Download(nullptr, seller.PriceAddress(), Path()));
+        EXPECT_EQ(Bytes(PricePath()), kEarlierPrice);
+    }
+}
+
+TEST_F(Download, AModuleOfAnotherVersionIsPassedOver) {
+    Seller seller("normal");
+    ASSERT_NE(seller.Port(), 0);
+    Downloader alone({QStringLiteral(TESMARIK_OTHER_MODULE_DIR)});
+    EXPECT_FALSE(alone.Download(nullptr, seller.PriceAddress(), Path()));
+    Downloader first({QStringLiteral(TESMARIK_OTHER_MODULE_DIR),
+                      QStringLiteral(TESMARIK_DOWNLOAD_MODULE_DIR)});
+    EXPECT_TRUE(first.Download(nullptr, seller.PriceAddress(), Path()));
     EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
 }
 
