@@ -209,8 +209,8 @@ TEST_F(Download, AModuleOfAnotherVersionIsPassedOver) {
     ASSERT_NE(seller.Port(), 0);
     Downloader alone({QStringLiteral(TESMARIK_OTHER_MODULE_DIR)});
     EXPECT_FALSE(alone.Download(nullptr, seller.PriceAddress(), Path()));
-    Downloader first({QStringLiteral(TESMARIK_OTHER_MODULE_DIR),
-                      QStringLiteral(TESMARIK_DOWNLOAD_MODULE_DIR)});
+    Downloader first(
+        {QStringLiteral(TESMARIK_OTHER_MODULE_DIR), QStringLiteral(TESMARIK_DOWNLOAD_MODULE_DIR)});
     EXPECT_TRUE(first.Download(nullptr, seller.PriceAddress(), Path()));
     EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
 }
