@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "app/Unit1.h"
+#include "app/qt/FramedGroupBox.h"
 #include "app/qt/QtGridDelegate.h"
 #include "common/Text.h"
 #include "resources/Pictures.h"
@@ -288,7 +289,7 @@ private:
 class GroupBoxBinding : public BindingBase {
 public:
     GroupBoxBinding(QtBinding& b, Control& c, QWidget* parent) : BindingBase(b, c) {
-        box_ = new QGroupBox(parent);
+        box_ = new FramedGroupBox(parent);
         Attach(box_);
     }
 
@@ -563,7 +564,7 @@ class RadioGroupBinding : public BindingBase {
 public:
     RadioGroupBinding(QtBinding& b, RadioGroup& c, QWidget* parent)
         : BindingBase(b, c), group_model_(c) {
-        box_ = new QGroupBox(parent);
+        box_ = new FramedGroupBox(parent);
         Attach(box_);
     }
 
