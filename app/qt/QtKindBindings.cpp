@@ -1,5 +1,6 @@
 #include "app/qt/QtKindBindings.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -200,8 +201,10 @@ protected:
 class FormBinding : public BindingBase {
 public:
     FormBinding(QtBinding& b, Control& c) : BindingBase(b, c) {
+        // The form's font is the font of every widget and dialog of the program, also of
+        // those made before they join the window: no second family is ever looked up.
+        QApplication::setFont(ToQFont(Font{}));
         auto* top = new QWidget;
-        top->setFont(ToQFont(Font{}));
         Attach(top);
         top->setFixedSize(c.Width, c.Height);
         // Every activation of the window rewrites what the form's activation handler writes.
