@@ -97,9 +97,9 @@ void PaintBanner(QPainter& painter) {
     painter.setPen(kDeepBlue);
     painter.drawText(QPointF(14, 36), "Тесмарик");
 
+    // Upright, in the size of the window's own texts: the banner needs no face of its own.
     QFont motto("Arial");
     motto.setPixelSize(11);
-    motto.setItalic(true);
     painter.setFont(motto);
     painter.setPen(kSteelDark.darker(130));
     painter.drawText(QPointF(16, 50), "трубный калькулятор");
