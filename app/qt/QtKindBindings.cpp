@@ -176,6 +176,20 @@ protected:
         }
     }
 
+    void RouteKeys(KeyEvent& onKeyPress, Event& onKeyUp) {
+        router_->onKeyPress = &onKeyPress;
+        router_->onKeyUp = &onKeyUp;
+    }
+
+    // Text typed into a line edit goes to the model, then the control's OnChange runs.
+    void TakeTyping(QLineEdit* edit, std::string& text, const Event& onChange) {
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [this, &text, &onChange](const QString& typed) {
+                             text = typed.toStdString();
+                             binding_.Fire(onChange);
+                         });
+    }
+
     void SyncFont(QWidget* target) {
         const QFont font = ToQFont(control_.Font);
         if (target->font() != font) {
@@ -456,12 +470,8 @@ public:
     EditBinding(QtBinding& b, Edit& c, QWidget* parent) : BindingBase(b, c), edit_model_(c) {
         edit_ = new QLineEdit(parent);
         Attach(edit_);
-        router_->onKeyPress = &c.OnKeyPress;
-        router_->onKeyUp = &c.OnKeyUp;
-        QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
-            edit_model_.Text = text.toStdString();
-            binding_.Fire(edit_model_.OnChange);
-        });
+        RouteKeys(c.OnKeyPress, c.OnKeyUp);
+        TakeTyping(edit_, c.Text, c.OnChange);
     }
 
 protected:
@@ -483,8 +493,7 @@ public:
     ComboBoxBinding(QtBinding& b, ComboBox& c, QWidget* parent) : BindingBase(b, c), box_model_(c) {
         box_ = new QComboBox(parent);
         Attach(box_);
-        router_->onKeyPress = &c.OnKeyPress;
-        router_->onKeyUp = &c.OnKeyUp;
+        RouteKeys(c.OnKeyPress, c.OnKeyUp);
         QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
             box_model_.SetItemIndex(index);
             binding_.Fire(box_model_.OnClick);
@@ -500,11 +509,7 @@ protected:
             box_->setEditable(editable);
             if (editable) {
                 box_->lineEdit()->installEventFilter(router_);
-                QObject::connect(box_->lineEdit(), &QLineEdit::textEdited, box_,
-                                 [this](const QString& text) {
-                                     box_model_.Text = text.toStdString();
-                                     binding_.Fire(box_model_.OnChange);
-                                 });
+                TakeTyping(box_->lineEdit(), box_model_.Text, box_model_.OnChange);
             }
         }
         QStringList items;
