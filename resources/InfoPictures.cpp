@@ -1,8 +1,8 @@
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "resources/DrawingKit.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {
@@ -13,12 +13,6 @@ const QColor kDeepBlue(27, 58, 102);
 const QColor kSteelLight(236, 241, 246);
 const QColor kSteelMid(176, 190, 204);
 const QColor kSteelDark(92, 108, 126);
-
-// Draws in a fixed design size, scaled to whatever rectangle the window gives.
-void UseDesignSize(QPainter& painter, const QRect& area, double width, double height) {
-    painter.translate(area.topLeft());
-    painter.scale(area.width() / width, area.height() / height);
-}
 
 // One pipe seen end-on: a steel ring with a dark bore.
 void PipeEnd(QPainter& painter, QPointF centre, double radius, double wall) {
@@ -88,19 +82,14 @@ void PaintBanner(QPainter& painter) {
     PipeSide(painter, 184, 288, 32, 15);
     PipeStack(painter, QPointF(312, 72), 9.5, 4);
 
-    QFont name("Arial");
-    name.setPixelSize(32);
-    name.setBold(true);
-    painter.setFont(name);
+    painter.setFont(PixelFont(32, true));
     painter.setPen(QColor(255, 255, 255));
     painter.drawText(QPointF(15, 37), "Тесмарик");
     painter.setPen(kDeepBlue);
     painter.drawText(QPointF(14, 36), "Тесмарик");
 
     // Upright, in the size of the window's own texts: the banner needs no face of its own.
-    QFont motto("Arial");
-    motto.setPixelSize(11);
-    painter.setFont(motto);
+    painter.setFont(PixelFont(11, false));
     painter.setPen(kSteelDark.darker(130));
     painter.drawText(QPointF(16, 50), "трубный калькулятор");
 
@@ -121,10 +110,7 @@ void PaintLogo(QPainter& painter) {
 
     PipeEnd(painter, QPointF(50, 50), 34, 9);
 
-    QFont letter("Arial");
-    letter.setPixelSize(34);
-    letter.setBold(true);
-    painter.setFont(letter);
+    painter.setFont(PixelFont(34, true));
     painter.setPen(kSteelLight);
     painter.drawText(QRectF(16, 16, 68, 68), Qt::AlignCenter, "Т");
 }

@@ -1,4 +1,3 @@
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -9,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/DrawingKit.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {
@@ -32,13 +32,6 @@ const QColor kTrailerGrey(118, 124, 132);
 const QColor kSteelEdge(96, 106, 118);
 const QColor kSteelLight(232, 238, 244);
 const QColor kSteelMid(170, 182, 194);
-
-QFont PixelFont(double pixels, bool bold) {
-    QFont font("Arial");
-    font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
-    font.setBold(bold);
-    return font;
-}
 
 // Millimetres of a drawing to pixels: x to the right from a left edge, y up from the rail.
 struct Mm {
@@ -575,11 +568,6 @@ void SaveGlyph(QPainter& p) {
     p.setPen(QPen(QColor(120, 130, 150), 0.6));
     p.drawLine(QPointF(5, 10.5), QPointF(11, 10.5));
     p.drawLine(QPointF(5, 12.5), QPointF(11, 12.5));
-}
-
-void UseDesignSize(QPainter& p, const QRect& area, double width, double height) {
-    p.translate(area.topLeft());
-    p.scale(area.width() / width, area.height() / height);
 }
 
 }  // namespace

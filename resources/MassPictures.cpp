@@ -1,4 +1,3 @@
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -6,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "resources/DrawingKit.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {
@@ -23,18 +23,6 @@ const QColor kSteelLight(236, 241, 246);
 const QColor kSteelMid(176, 190, 204);
 const QColor kSteelDark(92, 108, 126);
 const QColor kBore(22, 26, 32);
-
-void UseDesignSize(QPainter& painter, const QRect& area, double width, double height) {
-    painter.translate(area.topLeft());
-    painter.scale(area.width() / width, area.height() / height);
-}
-
-QFont PixelFont(double pixels, bool bold) {
-    QFont font("Arial");
-    font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
-    font.setBold(bold);
-    return font;
-}
 
 // Colours of a pipe's surface from its dark edge over its highlight to its lower edge.
 struct Surface {
