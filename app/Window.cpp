@@ -29,6 +29,8 @@ void Window::Dispatch(const Event& handler) {
     }
     try {
         handler();
+    } catch (const Error& e) {
+        platform.ErrorBox(WithFullStop(e.Text()));
     } catch (const std::exception& e) {
         platform.ErrorBox(WithFullStop(e.what()));
     }

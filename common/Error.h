@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -9,7 +10,14 @@ namespace tesmarik {
 // user must see, and only the event dispatcher catches it.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const std::string& text) : std::runtime_error(text) {}
+    explicit Error(const std::string& text)
+        : std::runtime_error(text), text_(std::make_shared<const std::string>(text)) {}
+
+    // The whole text: a text read from a file may hold a NUL character, where what() ends.
+    const std::string& Text() const { return *text_; }
+
+private:
+    std::shared_ptr<const std::string> text_;  // shared, so that copies cannot throw
 };
 
 Error NotAFloatError(const std::string& text);

@@ -21,7 +21,7 @@ std::string ErrorOf(const PriceStore& store, const PriceCriteria& criteria) {
     try {
         MatchingRows(store, criteria);
     } catch (const Error& e) {
-        return e.what();
+        return e.Text();
     }
     return "no error";
 }
@@ -42,6 +42,9 @@ TEST(MatchingRows, RangesReadBoundsThenTheWantedValue) {
               "'b' is not a valid floating point value");
     EXPECT_EQ(ErrorOf(Store({{"n", "-5"}}), {"", "5", "", "", ""}),
               "'' is not a valid floating point value");
+    const std::string withNul("1\0 2-3", 6);
+    EXPECT_EQ(ErrorOf(Store({{"n", withNul}}), {"", "2", "", "", ""}),
+              "'" + withNul.substr(0, 4) + "' is not a valid floating point value");
 }
 
 TEST(MatchingRows, ConditionsAreLookedAtOnlyWhileTheRowStillMatches) {
