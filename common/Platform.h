@@ -43,42 +43,11 @@ public:
     // Files.
     virtual bool FileExists(const std::string& path) = 0;
     virtual std::optional<DateTime> FileLastWrite(const std::string& path) = 0;
-    // Reads a Windows-1251 text file as UTF-8 lines (CR LF or LF ends a line); throws
-    // the input/output error texts when it cannot.
-    virtual std::vector<std::string> ReadLines(const std::string& path) = 0;
-    // As ReadLines, but keeps at most maxLines lines of at most maxChars characters each;
-    // CR LF, LF and a lone CR each end a line. A platform that can should read no further
-    // than it needs (QtFiles::ReadLinesClipped); this fallback reads the whole file first.
+    // Reads a Windows-1251 text file as UTF-8 lines, keeping at most maxLines lines of at
+    // most maxChars characters each (CR LF, LF and a lone CR each end a line) and reading
+    // no further than it needs; throws the input/output error texts when it cannot.
     virtual ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
-                                          std::size_t maxChars) {
-        ClippedLines out;
-        for (const std::string& whole : ReadLines(path)) {
-            std::size_t start = 0;
-            for (std::size_t end = 0; end <= whole.size(); ++end) {
-                if (end < whole.size() && whole[end] != '\r') {
-                    continue;
-                }
-                std::string line = whole.substr(start, end - start);
-                start = end + 1;
-                if (out.lines.size() == maxLines) {
-                    out.clipped = out.clipped || !line.empty();
-                    continue;
-                }
-                std::size_t chars = 0;
-                std::size_t cut = 0;
-                while (
-                    cut < line.size() &&
-                    (chars < maxChars || (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)) {
-                    chars += (static_cast<unsigned char>(line[cut]) & 0xC0) != 0x80 ? 1 : 0;
-                    ++cut;
-                }
-                out.clipped = out.clipped || cut < line.size();
-                line.resize(cut);
-                out.lines.push_back(std::move(line));
-            }
-        }
-        return out;
-    }
+                                          std::size_t maxChars) = 0;
     // Writes the lines as Windows-1251, each ended by CR LF, replacing the file only
     // once it is complete; throws "Cannot create file ..." when it cannot.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;

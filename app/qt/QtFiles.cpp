@@ -182,31 +182,6 @@ bool QtFiles::SetLastWrite(const std::string& path, const DateTime& t) {
     return file.setFileTime(local, QFileDevice::FileModificationTime);
 }
 
-std::vector<std::string> QtFiles::ReadLines(const std::string& path) {
-    QFile file(Path(path));
-    OpenForReading(file, path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
-    }
-    std::vector<std::string> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const bool lastLine = end < 0;
-        if (lastLine) {
-            end = bytes.size();
-        }
-        qsizetype length = end - start;
-        if (length > 0 && bytes[end - 1] == '\r') {
-            --length;
-        }
-        lines.push_back(FromWindows1251(bytes.mid(start, length).toStdString()));
-        start = end + 1;
-    }
-    return lines;
-}
-
 ClippedLines QtFiles::ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                        std::size_t maxChars) {
     QFile file(Path(path));

@@ -19,7 +19,6 @@ public:
     static bool Exists(const std::string& path);
     static std::optional<DateTime> LastWrite(const std::string& path);
     static bool SetLastWrite(const std::string& path, const DateTime& t);
-    static std::vector<std::string> ReadLines(const std::string& path);
     // The first maxLines lines of at most maxChars characters each (one byte is one
     // character in Windows-1251); CR LF, LF and a lone CR end a line. Reads the file in
     // pieces and stops once the rest cannot change the result, so a huge file costs

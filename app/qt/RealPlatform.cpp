@@ -79,10 +79,6 @@ std::optional<DateTime> RealPlatform::FileLastWrite(const std::string& path) {
     return QtFiles::LastWrite(path);
 }
 
-std::vector<std::string> RealPlatform::ReadLines(const std::string& path) {
-    return QtFiles::ReadLines(path);
-}
-
 ClippedLines RealPlatform::ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                             std::size_t maxChars) {
     return QtFiles::ReadLinesClipped(path, maxLines, maxChars);

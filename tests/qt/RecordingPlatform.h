@@ -49,8 +49,9 @@ public:
     std::optional<DateTime> FileLastWrite(const std::string& path) override {
         return QtFiles::LastWrite(path);
     }
-    std::vector<std::string> ReadLines(const std::string& path) override {
-        return QtFiles::ReadLines(path);
+    ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                  std::size_t maxChars) override {
+        return QtFiles::ReadLinesClipped(path, maxLines, maxChars);
     }
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override {
         QtFiles::WriteLines(path, lines);

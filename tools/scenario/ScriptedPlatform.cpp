@@ -97,13 +97,6 @@ std::optional<DateTime> ScriptedPlatform::FileLastWrite(const std::string& path)
     return QtFiles::LastWrite(path);
 }
 
-std::vector<std::string> ScriptedPlatform::ReadLines(const std::string& path) {
-    if (priceLocked_ && path == priceFilePath_) {
-        throw Error("I/O error 32");  // another program holds the file
-    }
-    return QtFiles::ReadLines(path);
-}
-
 ClippedLines ScriptedPlatform::ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                                 std::size_t maxChars) {
     if (priceLocked_ && path == priceFilePath_) {

@@ -33,7 +33,6 @@ public:
     bool Download(const std::string& address, const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<DateTime> FileLastWrite(const std::string& path) override;
-    std::vector<std::string> ReadLines(const std::string& path) override;
     ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                   std::size_t maxChars) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;

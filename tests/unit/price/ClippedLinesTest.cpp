@@ -60,43 +60,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, SplitLinesClipped, testing::ValuesIn(kCases),
                              return name;
                          });
 
-// A platform that only reads files, to reach the fallback of Platform::ReadLinesClipped.
-class FilesOnly : public Platform {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskAt(int, int, const std::string&) override { return false; }
-    void ErrorBox(const std::string&) override {}
-    std::optional<std::string> SaveDialog(const SaveDialogRequest&) override { return {}; }
-    void OpenAddress(const std::string&) override {}
-    bool Download(const std::string&, const std::string&) override { return false; }
-    bool FileExists(const std::string& path) override { return QtFiles::Exists(path); }
-    std::optional<DateTime> FileLastWrite(const std::string&) override { return {}; }
-    std::vector<std::string> ReadLines(const std::string& path) override {
-        return QtFiles::ReadLines(path);
-    }
-    void WriteLines(const std::string&, const std::vector<std::string>&) override {}
-    DateTime Now() override { return {}; }
-    std::string PriceFilePath() override { return {}; }
-    std::string SellerHost() override { return {}; }
-};
-
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(ReadLinesClipped, FileReaderAndFallbackAgreeWithTheSplitter) {
+TEST(ReadLinesClipped, FileReaderAgreesWithTheSplitter) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const std::string path = folder.filePath("1.csv").toStdString();
-    FilesOnly fallback;
     for (const Case& c : kCases) {
         WriteFile(path, c.bytes);
         const ClippedLines fromFile = QtFiles::ReadLinesClipped(path, 3, 5);
         EXPECT_EQ(fromFile.lines, c.lines) << c.name;
         EXPECT_EQ(fromFile.clipped, c.clipped) << c.name;
-        const ClippedLines viaFallback = fallback.Platform::ReadLinesClipped(path, 3, 5);
-        EXPECT_EQ(viaFallback.lines, c.lines) << c.name;
-        EXPECT_EQ(viaFallback.clipped, c.clipped) << c.name;
     }
 }
 
