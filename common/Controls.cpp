@@ -120,9 +120,9 @@ void Memo::SetJoinedText(const std::string& text) {
     }
 }
 
-bool IsReachable(const Control& control) {
+bool IsShown(const Control& control) {
     for (const Control* c = &control; c != nullptr; c = c->Parent) {
-        if (!c->Visible || !c->Enabled) {
+        if (!c->Visible && c->Kind != ControlKind::Form) {
             return false;
         }
         if (c->Kind == ControlKind::TabSheet) {
@@ -130,6 +130,18 @@ bool IsReachable(const Control& control) {
             if (pages == nullptr || &pages->ActivePage() != c) {
                 return false;
             }
+        }
+    }
+    return true;
+}
+
+bool IsReachable(const Control& control) {
+    if (!IsShown(control)) {
+        return false;
+    }
+    for (const Control* c = &control; c != nullptr; c = c->Parent) {
+        if (!c->Visible || !c->Enabled) {
+            return false;
         }
     }
     return true;

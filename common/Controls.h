@@ -304,6 +304,10 @@ public:
     Event OnTimer;
 };
 
+// Whether the control is on screen: it and its parents visible (the form, which is the
+// window, aside), and every tab it lies on in front.
+bool IsShown(const Control& control);
+
 // Whether the user can reach the control: it and its parents shown and enabled, and
 // every tab it lies on in front.
 bool IsReachable(const Control& control);

@@ -10,24 +10,10 @@ namespace tesmarik {
 
 namespace {
 
-// Whether the control is on the screen: it and its parents visible, on the tabs in front.
-// The timer has no widget but must run from the start.
+// A control's widget is made when the control first shows; the timer has no place on
+// screen and is made at once.
 bool NeedsWidget(const Control& control) {
-    if (control.Kind == ControlKind::Timer) {
-        return true;
-    }
-    for (const Control* c = &control; c != nullptr; c = c->Parent) {
-        if (!c->Visible && c->Kind != ControlKind::Form) {
-            return false;
-        }
-        if (c->Kind == ControlKind::TabSheet) {
-            const auto* pages = static_cast<const PageControl*>(c->Parent);
-            if (pages == nullptr || &pages->ActivePage() != c) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return control.Kind == ControlKind::Timer || IsShown(control);
 }
 
 }  // namespace
