@@ -12,8 +12,9 @@ class SizeGrid {
 public:
     static constexpr int kSize = 300;
     double& At(int row, int col) {
-        if (cells_.empty())
+        if (cells_.empty()) {
             cells_.assign(kCells, 0.0);
+        }
         return cells_[Index(row, col)];
     }
     double At(int row, int col) const { return cells_.empty() ? 0.0 : cells_[Index(row, col)]; }

@@ -1,7 +1,6 @@
 #include "app/qt/DownloadModule.h"
 
 #include <QtGlobal>
-#include <exception>
 
 #include "app/qt/QtDownload.h"
 
@@ -14,7 +13,7 @@ extern "C" Q_DECL_EXPORT bool tesmarik_download_to_file(QWidget* parent, const c
     // Nothing may leave the module but its answer.
     try {
         return tesmarik::DownloadUrlToFile(parent, url, path);
-    } catch (const std::exception&) {
+    } catch (...) {
         return false;
     }
 }

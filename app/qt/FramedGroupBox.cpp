@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 namespace tesmarik {
 
