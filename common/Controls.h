@@ -94,6 +94,9 @@ public:
     int Width = 0;
     int Height = 0;
     std::string Hint;  // tooltip
+    // Place in the order the Tab key visits the control's siblings; -1 for those that
+    // come after the numbered ones, in reading order (top to bottom, then left to right).
+    int TabOrder = -1;
     bool HandCursor = false;
     // Caption of a label, button, panel, group box, check box, radio group, tab or form;
     // content of an edit field or of an editable list.

@@ -1,5 +1,7 @@
 #include "app/form/LoadingTabControls.h"
 
+#include <iterator>
+
 namespace tesmarik {
 
 namespace {
@@ -137,6 +139,15 @@ LoadingTabControls::LoadingTabControls(ControlRegistry& registry, TabSheet& shee
 
     for (Label* label : ResultLabels) {
         label->Visible = false;
+    }
+
+    // The Tab key goes through the inputs column by column, then to the buttons and the
+    // report.
+    Control* steps[] = {&RadioGroup1, &ComboBox4, &ComboBox5, &Edit3,  &Edit9,
+                        &Panel1,      &Button2,   &Button7,   &Panel2, &PageControl2,
+                        &Memo3,       &BitBtn2,   &BitBtn3};
+    for (int i = 0; i < static_cast<int>(std::size(steps)); ++i) {
+        steps[i]->TabOrder = i;
     }
 }
 

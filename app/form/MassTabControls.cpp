@@ -1,5 +1,7 @@
 #include "app/form/MassTabControls.h"
 
+#include <iterator>
+
 namespace tesmarik {
 
 // Three columns on the panel: the size and mode choices on the left, the quantity inputs
@@ -121,6 +123,14 @@ MassTabControls::MassTabControls(ControlRegistry& registry, TabSheet& sheet) : r
     // On the tab itself, over the lower right corner of the panel.
     BitBtn4.Place(&sheet, 760, 274, 25, 25);
     BitBtn4.Glyph = "mass-glyph-log";
+
+    // The Tab key follows the steps of a calculation: the size, the mode, the quantity,
+    // then the buttons; the report and log controls come after, in reading order.
+    Control* steps[] = {&ComboBox1, &ComboBox6, &ComboBox2, &ComboBox3, &CheckBox2, &RadioGroup2,
+                        &Edit10,    &rtab,      &Memo2,     &Edit11,    &Button1,   &Button15};
+    for (int i = 0; i < static_cast<int>(std::size(steps)); ++i) {
+        steps[i]->TabOrder = i;
+    }
 }
 
 }  // namespace tesmarik

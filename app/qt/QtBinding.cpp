@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <algorithm>
+#include <tuple>
 
 #include "app/qt/QtKindBindings.h"
 
@@ -17,6 +18,14 @@ bool NeedsWidget(const Control& control) {
 }
 
 }  // namespace
+
+std::vector<QWidget*> WidgetBinding::FocusWidgets() const {
+    QWidget* widget = Widget();
+    if (widget == nullptr || (widget->focusPolicy() & Qt::TabFocus) == 0) {
+        return {};
+    }
+    return {widget};
+}
 
 QtBinding::QtBinding(Window& window) : window_(window) {
     Sync();
@@ -55,6 +64,7 @@ WidgetBinding* QtBinding::Bind(Control& control) {
     }
     bindings_.push_back(std::move(binding));
     byControl_[&control] = raw;
+    focusOrdered_ = false;
     if (control.Parent != nullptr && control.Kind != ControlKind::TabSheet &&
         raw->Widget() != nullptr) {
         Restack(control, raw->Widget());
@@ -78,14 +88,20 @@ void QtBinding::Restack(const Control& control, QWidget* widget) {
     }
 }
 
-void QtBinding::Fire(const std::function<void()>& handler) {
-    if (busy_ || !handler) {
+void QtBinding::Act(const std::function<void(Window&)>& action) {
+    if (busy_) {
         return;
     }
     busy_ = true;
-    window_.Dispatch(handler);
+    action(window_);
     busy_ = false;
     Sync();
+}
+
+void QtBinding::Fire(const std::function<void()>& handler) {
+    if (handler) {
+        Act([&handler](Window& w) { w.Dispatch(handler); });
+    }
 }
 
 void QtBinding::Sync() {
@@ -96,6 +112,42 @@ void QtBinding::Sync() {
     }
     for (const auto& binding : bindings_) {
         binding->Sync();
+    }
+    if (!focusOrdered_) {
+        OrderFocus();
+    }
+}
+
+void QtBinding::OrderFocus() {
+    focusOrdered_ = true;
+    std::vector<QWidget*> chain;
+    AppendFocusChain(window_.form.Form1, chain);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void QtBinding::AppendFocusChain(const Control& parent, std::vector<QWidget*>& chain) const {
+    std::vector<const Control*> children;
+    for (const Control* control : window_.form.All()) {
+        if (control->Parent == &parent && byControl_.count(control) != 0) {
+            children.push_back(control);
+        }
+    }
+    // Tabs keep the order of their tab control; everything else is ordered here.
+    if (parent.Kind != ControlKind::PageControl) {
+        std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
+            const auto key = [](const Control* c) {
+                return std::tuple(c->TabOrder < 0, c->TabOrder, c->Top, c->Left);
+            };
+            return key(a) < key(b);
+        });
+    }
+    for (const Control* child : children) {
+        for (QWidget* widget : byControl_.at(child)->FocusWidgets()) {
+            chain.push_back(widget);
+        }
+        AppendFocusChain(*child, chain);
     }
 }
 

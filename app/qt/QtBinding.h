@@ -21,6 +21,8 @@ public:
     // The widget a child control lies in (a tab's page, a panel, a group box).
     virtual QWidget* ChildParent() const { return Widget(); }
     virtual void Sync() = 0;
+    // The widgets the Tab key stops at, in their own order (a radio group's buttons).
+    virtual std::vector<QWidget*> FocusWidgets() const;
 };
 
 // Maps the window model onto real Qt widgets, one binding per kind of control, and turns
@@ -41,9 +43,11 @@ public:
     QWidget* WidgetOf(const std::string& name);
     Window& Model() const { return window_; }
 
-    // Runs an event slot through the window's error path, then brings the widgets up to
-    // date. Events that arrive while a handler runs (a timer during a modal dialog) wait
-    // for nothing and are dropped: handlers never overlap.
+    // Runs one action of the user (app/UserActions.h), then brings the widgets up to date.
+    // Actions that arrive while one runs (a timer during a modal dialog) wait for nothing
+    // and are dropped: handlers never overlap.
+    void Act(const std::function<void(Window&)>& action);
+    // Runs an event slot through the window's error path, as an action of its own.
     void Fire(const std::function<void()>& handler);
     void Sync();
 
@@ -51,12 +55,17 @@ private:
     WidgetBinding* Bind(Control& control);
     // Puts a widget made late below the widgets of the controls that follow it.
     void Restack(const Control& control, QWidget* widget);
+    // The Tab key's order: depth first through the controls, siblings by TabOrder, then
+    // in reading order.
+    void OrderFocus();
+    void AppendFocusChain(const Control& parent, std::vector<QWidget*>& chain) const;
 
     Window& window_;
     QWidget* top_ = nullptr;
     std::vector<std::unique_ptr<WidgetBinding>> bindings_;
     std::map<const Control*, WidgetBinding*> byControl_;
     bool busy_ = false;
+    bool focusOrdered_ = false;
 };
 
 }  // namespace tesmarik

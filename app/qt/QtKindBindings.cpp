@@ -19,8 +19,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <QWheelEvent>
+#include <set>
 
 #include "app/Unit1.h"
+#include "app/UserActions.h"
+#include "app/qt/DesktopStyle.h"
 #include "app/qt/FramedGroupBox.h"
 #include "app/qt/QtGridDelegate.h"
 #include "common/Text.h"
@@ -64,16 +68,35 @@ std::vector<char32_t> TypedKeys(const QKeyEvent& event) {
     return keys;
 }
 
-// Turns the mouse and keyboard events of a widget into the control's event slots.
+// Keeps the mouse wheel from changing a widget's value: always (a tab bar), or while the
+// widget has no keyboard focus (a closed list the pointer merely rests on).
+class WheelGuard : public QObject {
+public:
+    WheelGuard(QWidget* widget, bool whenFocused) : QObject(widget), whenFocused_(whenFocused) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel ||
+            (whenFocused_ && static_cast<QWidget*>(watched)->hasFocus())) {
+            return false;
+        }
+        event->ignore();
+        return true;
+    }
+
+private:
+    bool whenFocused_;
+};
+
+// Turns the mouse and keyboard events of a widget into the user's actions on its control.
 class EventRouter : public QObject {
 public:
     EventRouter(QtBinding& binding, Control& control) : binding_(binding), control_(control) {}
 
-    // Set for kinds whose key slots run before the widget takes the key.
-    KeyEvent* onKeyPress = nullptr;
-    Event* onKeyUp = nullptr;
-    // Set for grids, where the typed text goes into the model's current cell.
-    std::function<void(char32_t)> typeIntoCell;
+    // The widget whose keys are the control's: an edit field, the line of an editable
+    // list, a grid. Keys of other widgets the router watches are not routed.
+    QObject* keyTarget = nullptr;
+    bool cells = false;   // grids: the typed key goes into the model's current cell
     bool clicks = false;  // labels and pictures: a mouse release inside is a click
 
 protected:
@@ -81,12 +104,12 @@ protected:
         switch (event->type()) {
             case QEvent::MouseMove:
                 if (control_.OnMouseMove) {
-                    binding_.Fire(control_.OnMouseMove);
+                    binding_.Act([this](Window& w) { HoverControl(w, control_); });
                 }
                 break;
             case QEvent::Leave:
                 if (control_.OnMouseLeave) {
-                    binding_.Fire(control_.OnMouseLeave);
+                    binding_.Act([this](Window& w) { LeaveControl(w, control_); });
                 }
                 break;
             case QEvent::MouseButtonRelease: {
@@ -94,31 +117,21 @@ protected:
                 auto* widget = static_cast<QWidget*>(watched);
                 if (clicks && mouse->button() == Qt::LeftButton &&
                     widget->rect().contains(mouse->position().toPoint())) {
-                    binding_.Fire(control_.OnClick);
+                    binding_.Act([this](Window& w) { ClickControl(w, control_); });
                 }
                 break;
             }
-            case QEvent::KeyPress: {
-                const auto keys = TypedKeys(*static_cast<QKeyEvent*>(event));
-                if (keys.empty()) {
-                    break;
-                }
-                for (const char32_t key : keys) {
-                    if (onKeyPress != nullptr && *onKeyPress) {
-                        KeyEvent& slot = *onKeyPress;
-                        binding_.Fire([&slot, key] { slot(key); });
-                    }
-                    if (typeIntoCell) {
-                        typeIntoCell(key);
-                    }
-                }
-                return static_cast<bool>(typeIntoCell);  // a grid takes its keys here
-            }
+            case QEvent::KeyPress:
+                return watched == keyTarget && KeyPressed(*static_cast<QKeyEvent*>(event));
             case QEvent::KeyRelease:
-                if (onKeyUp != nullptr && *onKeyUp &&
-                    !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-                    binding_.Fire(*onKeyUp);
+                if (watched == keyTarget) {
+                    KeyReleased(*static_cast<QKeyEvent*>(event));
                 }
+                break;
+            case QEvent::FocusOut:
+                // A key pressed here and released elsewhere (in a message box that its
+                // handler opened) is not this field's any more.
+                pressed_.clear();
                 break;
             default:
                 break;
@@ -127,8 +140,36 @@ protected:
     }
 
 private:
+    // True when the key is taken here and the widget must not see it.
+    bool KeyPressed(const QKeyEvent& key) {
+        if (key.isAutoRepeat() && pressed_.count(key.key()) == 0) {
+            return true;  // a key held down since before the field had the focus
+        }
+        pressed_.insert(key.key());
+        for (const char32_t typed : TypedKeys(key)) {
+            if (cells) {
+                binding_.Act([this, typed](Window& w) {
+                    TypeIntoCell(w, static_cast<StringGrid&>(control_), typed);
+                });
+            } else {
+                binding_.Act([this, typed](Window& w) { PressKey(w, control_, typed); });
+            }
+        }
+        return cells && !TypedKeys(key).empty();  // a grid takes its typed keys here
+    }
+
+    // The key-up handler runs only for a key that was pressed in this field: the release
+    // of the Enter or Esc that closed a message box is not a key of the field.
+    void KeyReleased(const QKeyEvent& key) {
+        if (key.isAutoRepeat() || pressed_.erase(key.key()) == 0) {
+            return;
+        }
+        binding_.Act([this](Window& w) { ReleaseKey(w, control_); });
+    }
+
     QtBinding& binding_;
     Control& control_;
+    std::set<int> pressed_;
 };
 
 // What every kind shares: position, size, visibility, enabled state, tooltip, font.
@@ -176,18 +217,20 @@ protected:
         }
     }
 
-    void RouteKeys(KeyEvent& onKeyPress, Event& onKeyUp) {
-        router_->onKeyPress = &onKeyPress;
-        router_->onKeyUp = &onKeyUp;
+    // The keys of this widget are the control's keys.
+    void RouteKeys(QWidget* target) {
+        if (target != widget_) {
+            target->installEventFilter(router_);
+        }
+        router_->keyTarget = target;
     }
 
     // Text typed into a line edit goes to the model, then the control's OnChange runs.
-    void TakeTyping(QLineEdit* edit, std::string& text, const Event& onChange) {
-        QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [this, &text, &onChange](const QString& typed) {
-                             text = typed.toStdString();
-                             binding_.Fire(onChange);
-                         });
+    void TakeTyping(QLineEdit* edit) {
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& typed) {
+            binding_.Act(
+                [this, text = typed.toStdString()](Window& w) { ChangeText(w, control_, text); });
+        });
     }
 
     void SyncFont(QWidget* target) {
@@ -195,12 +238,16 @@ protected:
         if (target->font() != font) {
             target->setFont(font);
         }
+        // The form's colour is the colour of an enabled control; a disabled one keeps the
+        // desktop's greyed look.
         const QColor color = ToQColor(control_.Font.color);
-        if (target->palette().color(QPalette::WindowText) != color) {
+        if (target->palette().color(QPalette::Active, QPalette::WindowText) != color) {
             QPalette palette = target->palette();
-            palette.setColor(QPalette::WindowText, color);
-            palette.setColor(QPalette::Text, color);
-            palette.setColor(QPalette::ButtonText, color);
+            for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+                palette.setColor(group, QPalette::WindowText, color);
+                palette.setColor(group, QPalette::Text, color);
+                palette.setColor(group, QPalette::ButtonText, color);
+            }
             target->setPalette(palette);
         }
     }
@@ -218,6 +265,7 @@ public:
         // The form's font is the font of every widget and dialog of the program, also of
         // those made before they join the window: no second family is ever looked up.
         QApplication::setFont(ToQFont(Font{}));
+        UseDesktopStyle();
         auto* top = new QWidget;
         Attach(top);
         top->setFixedSize(c.Width, c.Height);
@@ -247,8 +295,7 @@ private:
     protected:
         bool eventFilter(QObject*, QEvent* event) override {
             if (event->type() == QEvent::WindowActivate) {
-                Window& w = binding_.Model();
-                binding_.Fire([&w] { FormActivate(w.form); });
+                binding_.Act([](Window& w) { w.Activate(); });
             }
             return false;
         }
@@ -270,6 +317,8 @@ protected:
         QFrame::paintEvent(event);
         if (!caption.isEmpty()) {
             QPainter painter(this);
+            painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                           QPalette::WindowText));
             painter.drawText(rect(), Qt::AlignCenter, caption);
         }
     }
@@ -335,12 +384,10 @@ public:
         }
         tabs_->setCurrentIndex(c.ActivePageIndex);
         QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, [this](int index) {
-            if (index < 0 || index == pages_.ActivePageIndex) {
-                return;
-            }
-            pages_.ActivePageIndex = index;
-            binding_.Fire(pages_.OnChange);
+            binding_.Act([this, index](Window& w) { ChangePage(w, pages_, index); });
         });
+        // The wheel never changes the tab in front: a tab is changed by a click.
+        tabs_->tabBar()->installEventFilter(new WheelGuard(tabs_->tabBar(), false));
     }
 
     QWidget* Page(const TabSheet& sheet) const {
@@ -390,7 +437,8 @@ public:
         label_ = new QLabel(parent);
         label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (c.Kind == ControlKind::StaticText) {
-            label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            // A sunken box whose four edges all show on the window's face.
+            label_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
             label_->setMargin(2);
         }
         Attach(label_);
@@ -434,8 +482,9 @@ public:
     ButtonBinding(QtBinding& b, Button& c, QWidget* parent) : BindingBase(b, c), button_model_(c) {
         button_ = new QPushButton(parent);
         Attach(button_);
-        QObject::connect(button_, &QPushButton::clicked, button_,
-                         [this] { binding_.Fire(control_.OnClick); });
+        QObject::connect(button_, &QPushButton::clicked, button_, [this] {
+            binding_.Act([this](Window& w) { ClickControl(w, control_); });
+        });
     }
 
 protected:
@@ -470,8 +519,8 @@ public:
     EditBinding(QtBinding& b, Edit& c, QWidget* parent) : BindingBase(b, c), edit_model_(c) {
         edit_ = new QLineEdit(parent);
         Attach(edit_);
-        RouteKeys(c.OnKeyPress, c.OnKeyUp);
-        TakeTyping(edit_, c.Text, c.OnChange);
+        RouteKeys(edit_);
+        TakeTyping(edit_);
     }
 
 protected:
@@ -493,11 +542,13 @@ public:
     ComboBoxBinding(QtBinding& b, ComboBox& c, QWidget* parent) : BindingBase(b, c), box_model_(c) {
         box_ = new QComboBox(parent);
         Attach(box_);
-        RouteKeys(c.OnKeyPress, c.OnKeyUp);
+        RouteKeys(box_);
+        // The wheel picks an item only in a list that has the keyboard focus; over another
+        // it is the window's, as when the pointer merely rests there.
+        box_->setFocusPolicy(Qt::StrongFocus);
+        box_->installEventFilter(new WheelGuard(box_, true));
         QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
-            box_model_.SetItemIndex(index);
-            binding_.Fire(box_model_.OnClick);
-            binding_.Fire(box_model_.OnChange);
+            binding_.Act([this, index](Window& w) { PickItem(w, box_model_, index); });
         });
     }
 
@@ -507,9 +558,9 @@ protected:
         const bool editable = box_model_.Style == ComboStyle::Editable;
         if (box_->isEditable() != editable) {
             box_->setEditable(editable);
+            RouteKeys(editable ? static_cast<QWidget*>(box_->lineEdit()) : box_);
             if (editable) {
-                box_->lineEdit()->installEventFilter(router_);
-                TakeTyping(box_->lineEdit(), box_model_.Text, box_model_.OnChange);
+                TakeTyping(box_->lineEdit());
             }
         }
         QStringList items;
@@ -545,9 +596,8 @@ public:
         : BindingBase(b, c), check_model_(c) {
         check_ = new QCheckBox(parent);
         Attach(check_);
-        QObject::connect(check_, &QCheckBox::clicked, check_, [this](bool checked) {
-            check_model_.Checked = checked;
-            binding_.Fire(check_model_.OnClick);
+        QObject::connect(check_, &QCheckBox::clicked, check_, [this] {
+            binding_.Act([this](Window& w) { ClickControl(w, check_model_); });
         });
     }
 
@@ -576,6 +626,10 @@ public:
         Attach(box_);
     }
 
+    std::vector<QWidget*> FocusWidgets() const override {
+        return {buttons_.begin(), buttons_.end()};
+    }
+
 protected:
     void SyncKind() override {
         if (box_->title() != Q(control_.Text)) {
@@ -598,6 +652,8 @@ protected:
     }
 
 private:
+    // The buttons share the room inside the frame, below the caption and above the frame's
+    // bottom line, in rows and columns; none is cut by the frame.
     void Rebuild() {
         for (QRadioButton* button : buttons_) {
             delete button;
@@ -609,15 +665,18 @@ private:
         const int columns = std::max(1, group_model_.Columns);
         const int rows = std::max(1, (count + columns - 1) / columns);
         const int columnWidth = (control_.Width - 12) / columns;
-        const int rowHeight = std::max(16, (control_.Height - 20) / rows);
+        const int top = QFontMetrics(box_->font()).height();
+        const int bottom = control_.Height - 3;
+        const int rowHeight = std::max(1, (bottom - top) / rows);
         for (int i = 0; i < count; ++i) {
             auto* button = new QRadioButton(Q(items_[static_cast<std::size_t>(i)]), box_);
-            button->setGeometry(8 + (i / rows) * columnWidth, 16 + (i % rows) * rowHeight,
-                                columnWidth - 4, rowHeight);
+            const int height = std::min(rowHeight, button->sizeHint().height());
+            button->setGeometry(8 + (i / rows) * columnWidth,
+                                top + (i % rows) * rowHeight + (rowHeight - height) / 2,
+                                columnWidth - 4, height);
             button->show();
             QObject::connect(button, &QRadioButton::clicked, button, [this, i] {
-                RadioGroup& group = group_model_;
-                binding_.Fire([&group, i] { group.SetItemIndex(i); });
+                binding_.Act([this, i](Window& w) { PickRadio(w, group_model_, i); });
             });
             buttons_.push_back(button);
         }
@@ -645,9 +704,11 @@ public:
         table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         table_->setWordWrap(false);
         table_->setItemDelegate(new QtGridDelegate(c, table_));
+        // Scrolled by whole rows: no row is ever left half under the header.
+        table_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
         table_->viewport()->installEventFilter(router_);
-        router_->onKeyPress = &c.OnKeyPress;
-        router_->typeIntoCell = [this](char32_t key) { TypeIntoCell(key); };
+        RouteKeys(table_);
+        router_->cells = true;
         QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
                          [this](int row, int col, int, int) {
                              if (row >= 0 && col >= 0) {
@@ -706,20 +767,6 @@ protected:
     }
 
 private:
-    void TypeIntoCell(char32_t key) {
-        if (!grid_.Editable || grid_.Row < grid_.FixedRows || grid_.Row >= grid_.RowCount ||
-            grid_.Col >= grid_.ColCount) {
-            return;
-        }
-        std::string& cell = grid_.CellRef(grid_.Col, grid_.Row);
-        if (key == U'\b') {
-            RemoveLastChar(cell);
-        } else if (key != U'\r') {
-            AppendCodePoint(cell, key);
-        }
-        binding_.Sync();
-    }
-
     // The grid's keyboard focus is part of the model: painting depends on it.
     class FocusFilter : public QObject {
     public:
@@ -752,8 +799,8 @@ public:
         edit_ = new QPlainTextEdit(parent);
         Attach(edit_);
         QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
-            memo_.SetJoinedText(edit_->toPlainText().toStdString());
             shown_ = edit_->toPlainText();
+            ChangeText(binding_.Model(), memo_, shown_.toStdString());
         });
     }
 
@@ -773,9 +820,13 @@ protected:
             text += Q(memo_.Lines[i]).remove(QChar('\r'));
         }
         if (text != shown_) {
+            // Lines added to what was shown (a log) scroll to the newest; a text written
+            // anew (a report) opens at its first line.
+            const bool appended = !shown_.isEmpty() && text.startsWith(shown_);
             shown_ = text;
             edit_->setPlainText(text);
-            edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+            QScrollBar* bar = edit_->verticalScrollBar();
+            bar->setValue(appended ? bar->maximum() : bar->minimum());
         }
     }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "app/UserActions.h"
 #include "app/qt/QtFiles.h"
 #include "common/Numbers.h"
 #include "common/Text.h"
@@ -104,10 +105,6 @@ DateTime ParseDateTime(const std::string& date, const std::string& time) {
         throw ScriptError("'" + date + " " + time + "' is not a date and time YYYY-MM-DD HH:MM:SS");
     }
     return t;
-}
-
-std::string& EditableText(Control& c) {
-    return c.Text;
 }
 
 }  // namespace
@@ -211,14 +208,8 @@ void ScenarioRunner::RunLine(const std::string& line) {
         const std::string text = Unescape(a[1]);
         if (command == "type") {
             TypeInto(c, text);
-        } else if (c.Kind == ControlKind::Memo) {
-            static_cast<Memo&>(c).SetJoinedText(text);
         } else {
-            EditableText(c) = text;
-            const Event& onChange = c.Kind == ControlKind::Edit
-                                        ? static_cast<Edit&>(c).OnChange
-                                        : static_cast<ComboBox&>(c).OnChange;
-            w_.Dispatch(onChange);
+            ChangeText(w_, c, text);
         }
     } else if (command == "typecell") {
         const auto a = Split(args, 4, true);
@@ -257,18 +248,14 @@ void ScenarioRunner::RunLine(const std::string& line) {
         if (!Reachable(c)) {
             return;
         }
-        if (k == ControlKind::CheckBox) {
-            auto& box = static_cast<CheckBox&>(c);
-            box.Checked = !box.Checked;
-        }
-        w_.Dispatch(c.OnClick);
+        ClickControl(w_, c);
     } else if (command == "hover" || command == "leave") {
         const auto a = Split(args, 1, false);
         Control& c = Find(a[0]);
         if (!Reachable(c)) {
             return;
         }
-        w_.Dispatch(command == "hover" ? c.OnMouseMove : c.OnMouseLeave);
+        command == "hover" ? HoverControl(w_, c) : LeaveControl(w_, c);
     } else if (command == "tab") {
         const auto a = Split(args, 1, false);
         PageControl& pages = w_.form.PageControl1;
@@ -276,11 +263,10 @@ void ScenarioRunner::RunLine(const std::string& line) {
         if (index < 0 || index >= static_cast<int>(pages.Pages.size())) {
             throw ScriptError("PageControl1 has no tab " + a[0]);
         }
-        if (!Reachable(pages) || index == pages.ActivePageIndex) {
+        if (!Reachable(pages)) {
             return;
         }
-        pages.ActivePageIndex = index;
-        w_.Dispatch(pages.OnChange);
+        ChangePage(w_, pages, index);
     } else if (command == "focus") {
         const auto a = Split(args, 3, false);
         auto& grid = FindKind<StringGrid>(a[0], ControlKind::StringGrid, "a string grid");
@@ -384,35 +370,19 @@ void ScenarioRunner::RunLine(const std::string& line) {
 
 void ScenarioRunner::Pick(Control& c, int index) {
     if (c.Kind == ControlKind::RadioGroup) {
-        auto& group = static_cast<RadioGroup&>(c);
-        w_.Dispatch([&group, index] { group.SetItemIndex(index); });
-        return;
+        PickRadio(w_, static_cast<RadioGroup&>(c), index);
+    } else {
+        PickItem(w_, static_cast<ComboBox&>(c), index);
     }
-    auto& box = static_cast<ComboBox&>(c);
-    box.SetItemIndex(index);
-    w_.Dispatch(box.OnClick);
-    w_.Dispatch(box.OnChange);
 }
 
 void ScenarioRunner::TypeInto(Control& c, const std::string& text) {
     for (const char32_t key : CodePoints(text)) {
         if (c.Kind == ControlKind::Memo) {
-            auto& lines = static_cast<Memo&>(c).Lines;
-            if (lines.empty() || key == U'\r' || key == U'\n') {
-                lines.emplace_back();
-            }
-            if (key != U'\r' && key != U'\n') {
-                AppendCodePoint(lines.back(), key);
-            }
-            continue;
+            TypeIntoMemo(static_cast<Memo&>(c), key);
+        } else {
+            TypeCharacter(w_, c, key);
         }
-        const bool isEdit = c.Kind == ControlKind::Edit;
-        const KeyEvent& onKey =
-            isEdit ? static_cast<Edit&>(c).OnKeyPress : static_cast<ComboBox&>(c).OnKeyPress;
-        w_.DispatchKey(onKey, key);
-        AppendCodePoint(EditableText(c), key);
-        w_.Dispatch(isEdit ? static_cast<Edit&>(c).OnChange : static_cast<ComboBox&>(c).OnChange);
-        w_.Dispatch(isEdit ? static_cast<Edit&>(c).OnKeyUp : static_cast<ComboBox&>(c).OnKeyUp);
     }
 }
 
@@ -420,29 +390,15 @@ void ScenarioRunner::TypeIntoCell(StringGrid& grid, int col, int row, const std:
     grid.Col = col;
     grid.Row = row;
     for (const char32_t key : CodePoints(text)) {
-        w_.DispatchKey(grid.OnKeyPress, key);
-        if (grid.Editable) {
-            AppendCodePoint(grid.CellRef(grid.Col, grid.Row), key);
-        }
+        ::tesmarik::TypeIntoCell(w_, grid, key);
     }
 }
 
 void ScenarioRunner::Key(Control& c, char32_t key) {
     if (c.Kind == ControlKind::StringGrid) {
-        auto& grid = static_cast<StringGrid&>(c);
-        w_.DispatchKey(grid.OnKeyPress, key);
-        if (key == U'\b' && grid.Editable && grid.Row >= grid.FixedRows) {
-            RemoveLastChar(grid.CellRef(grid.Col, grid.Row));
-        }
-        return;
-    }
-    const bool isEdit = c.Kind == ControlKind::Edit;
-    w_.DispatchKey(isEdit ? static_cast<Edit&>(c).OnKeyPress : static_cast<ComboBox&>(c).OnKeyPress,
-                   key);
-    const bool editable = isEdit || static_cast<ComboBox&>(c).Style == ComboStyle::Editable;
-    if (key == U'\b' && editable && !c.Text.empty()) {
-        RemoveLastChar(c.Text);
-        w_.Dispatch(isEdit ? static_cast<Edit&>(c).OnChange : static_cast<ComboBox&>(c).OnChange);
+        ::tesmarik::TypeIntoCell(w_, static_cast<StringGrid&>(c), key);
+    } else {
+        PressEditKey(w_, c, key);
     }
 }
 

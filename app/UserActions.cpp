@@ -1,0 +1,141 @@
+#include "app/UserActions.h"
+
+#include "common/Text.h"
+
+namespace tesmarik {
+
+namespace {
+
+// The key and change slots of the kinds that take typed text.
+struct FieldSlots {
+    const KeyEvent* onKeyPress = nullptr;
+    const Event* onChange = nullptr;
+    const Event* onKeyUp = nullptr;
+};
+
+FieldSlots SlotsOf(Control& field) {
+    switch (field.Kind) {
+        case ControlKind::Edit: {
+            auto& edit = static_cast<Edit&>(field);
+            return {&edit.OnKeyPress, &edit.OnChange, &edit.OnKeyUp};
+        }
+        case ControlKind::ComboBox: {
+            auto& box = static_cast<ComboBox&>(field);
+            return {&box.OnKeyPress, &box.OnChange, &box.OnKeyUp};
+        }
+        case ControlKind::StringGrid:
+            return {&static_cast<StringGrid&>(field).OnKeyPress, nullptr, nullptr};
+        default:
+            return {};
+    }
+}
+
+bool TakesText(const Control& field) {
+    return field.Kind == ControlKind::Edit ||
+           (field.Kind == ControlKind::ComboBox &&
+            static_cast<const ComboBox&>(field).Style == ComboStyle::Editable);
+}
+
+}  // namespace
+
+void PickItem(Window& w, ComboBox& box, int index) {
+    box.SetItemIndex(index);
+    w.Dispatch(box.OnClick);
+    w.Dispatch(box.OnChange);
+}
+
+void PickRadio(Window& w, RadioGroup& group, int index) {
+    w.Dispatch([&group, index] { group.SetItemIndex(index); });
+}
+
+void ClickControl(Window& w, Control& control) {
+    if (control.Kind == ControlKind::CheckBox) {
+        auto& box = static_cast<CheckBox&>(control);
+        box.Checked = !box.Checked;
+    }
+    w.Dispatch(control.OnClick);
+}
+
+void HoverControl(Window& w, Control& control) {
+    w.Dispatch(control.OnMouseMove);
+}
+
+void LeaveControl(Window& w, Control& control) {
+    w.Dispatch(control.OnMouseLeave);
+}
+
+void ChangePage(Window& w, PageControl& pages, int index) {
+    if (index < 0 || index >= static_cast<int>(pages.Pages.size()) ||
+        index == pages.ActivePageIndex) {
+        return;
+    }
+    pages.ActivePageIndex = index;
+    w.Dispatch(pages.OnChange);
+}
+
+void PressKey(Window& w, Control& field, char32_t key) {
+    if (const KeyEvent* slot = SlotsOf(field).onKeyPress) {
+        w.DispatchKey(*slot, key);
+    }
+}
+
+void ChangeText(Window& w, Control& field, std::string text) {
+    if (field.Kind == ControlKind::Memo) {
+        static_cast<Memo&>(field).SetJoinedText(text);
+        return;
+    }
+    field.Text = std::move(text);
+    if (const Event* slot = SlotsOf(field).onChange) {
+        w.Dispatch(*slot);
+    }
+}
+
+void ReleaseKey(Window& w, Control& field) {
+    if (const Event* slot = SlotsOf(field).onKeyUp) {
+        w.Dispatch(*slot);
+    }
+}
+
+void TypeCharacter(Window& w, Control& field, char32_t key) {
+    PressKey(w, field, key);
+    std::string text = field.Text;
+    AppendCodePoint(text, key);
+    ChangeText(w, field, std::move(text));
+    ReleaseKey(w, field);
+}
+
+void PressEditKey(Window& w, Control& field, char32_t key) {
+    PressKey(w, field, key);
+    if (key == U'\b' && TakesText(field) && !field.Text.empty()) {
+        std::string text = field.Text;
+        RemoveLastChar(text);
+        ChangeText(w, field, std::move(text));
+    }
+}
+
+void TypeIntoMemo(Memo& memo, char32_t key) {
+    auto& lines = memo.Lines;
+    const bool lineBreak = key == U'\r' || key == U'\n';
+    if (lines.empty() || lineBreak) {
+        lines.emplace_back();
+    }
+    if (!lineBreak) {
+        AppendCodePoint(lines.back(), key);
+    }
+}
+
+void TypeIntoCell(Window& w, StringGrid& grid, char32_t key) {
+    PressKey(w, grid, key);
+    if (!grid.Editable || grid.Row < grid.FixedRows || grid.Row >= grid.RowCount || grid.Col < 0 ||
+        grid.Col >= grid.ColCount) {
+        return;
+    }
+    std::string& cell = grid.CellRef(grid.Col, grid.Row);
+    if (key == U'\b') {
+        RemoveLastChar(cell);
+    } else if (key != U'\r') {
+        AppendCodePoint(cell, key);
+    }
+}
+
+}  // namespace tesmarik

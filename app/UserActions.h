@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "app/Window.h"
+
+namespace tesmarik {
+
+// What each action of the user does to the window model, written once for the Qt binding
+// and the scenario runner alike. Every handler runs through the window's error path, in
+// the order the action fires them; a handler that fails does not stop the ones after it.
+// Text editing that a real widget owns (cursor, selection) stays with the widget, which
+// hands over the whole new text.
+
+// A pick in a drop-down list: the item is chosen, then OnClick, then OnChange.
+void PickItem(Window& w, ComboBox& box, int index);
+// A click on a radio button: OnClick runs when the choice changed.
+void PickRadio(Window& w, RadioGroup& group, int index);
+// A click on a button, label or picture; a check box toggles first.
+void ClickControl(Window& w, Control& control);
+void HoverControl(Window& w, Control& control);
+void LeaveControl(Window& w, Control& control);
+// Another tab of a tab control brought to the front by the user.
+void ChangePage(Window& w, PageControl& pages, int index);
+
+// A key typed into an edit field or an editable list: OnKeyPress before the text changes.
+void PressKey(Window& w, Control& field, char32_t key);
+// The field's text after the user changed it: the model takes it, then OnChange.
+void ChangeText(Window& w, Control& field, std::string text);
+// The key that was pressed in the field is released: OnKeyUp.
+void ReleaseKey(Window& w, Control& field);
+// Typing one character at the end of the field: press, change, release.
+void TypeCharacter(Window& w, Control& field, char32_t key);
+// Enter or Backspace pressed in the field; Backspace removes the last character.
+void PressEditKey(Window& w, Control& field, char32_t key);
+
+// Typing into a multi-line edit, which has no key handlers: a line break starts a line.
+void TypeIntoMemo(Memo& memo, char32_t key);
+
+// A key typed into the current cell of a grid: OnKeyPress, then an editable grid's cell
+// takes the key (Backspace removes the last character, Enter adds nothing).
+void TypeIntoCell(Window& w, StringGrid& grid, char32_t key);
+
+}  // namespace tesmarik
