@@ -1,6 +1,13 @@
 #include "app/qt/ProgramWindow.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPainter>
+#include <QPixmap>
+
+#include "resources/Pictures.h"
 
 namespace tesmarik {
 
@@ -11,15 +18,39 @@ Window& Created(Window& window) {
     return window;
 }
 
+// The seller's logo, drawn for the title bar and the task bar.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int side : {16, 32, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaintPicture(painter, pixmap.rect(), "info-logo");
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 }  // namespace
 
-ProgramWindow::ApplicationNames::ApplicationNames() {
+ProgramWindow::ApplicationSetup::ApplicationSetup() {
+    // No display name: the window manager would append it to the form's caption.
     QApplication::setApplicationName("tesmarik");
-    QApplication::setApplicationDisplayName(kProgramTitle);
+    // The buttons and captions of Qt's own dialogs (save dialog, message boxes) in Russian,
+    // and dates in the save dialog as the program shows them.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    if (qtTexts.load(QLocale(), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    QApplication::setWindowIcon(ProgramIcon());
 }
 
 ProgramWindow::ProgramWindow() : window_(platform_), binding_(Created(window_)) {
     platform_.SetDialogParent(binding_.TopLevel());
+    platform_.SetBeforeDialog([this] { binding_.Sync(); });
 }
 
 void ProgramWindow::Show() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTranslator>
 #include <QWidget>
 
 #include "app/Window.h"
@@ -23,10 +24,12 @@ public:
     void Show();
 
 private:
-    // The application's names, set before anything else is made.
-    struct ApplicationNames {
-        ApplicationNames();
-    } names_;
+    // The application's name, Qt's own texts in Russian and the window icon, set before
+    // anything else is made.
+    struct ApplicationSetup {
+        ApplicationSetup();
+        QTranslator qtTexts;
+    } setup_;
     RealPlatform platform_;
     Window window_;
     QtBinding binding_;

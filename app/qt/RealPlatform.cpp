@@ -4,8 +4,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTreeView>
 #include <QUrl>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/form/SellerIdentity.h"
@@ -28,14 +35,53 @@ QString NameFilter(const std::string& filter) {
     return Q(filter.substr(0, bar)) + " (" + Q(filter.substr(bar + 1)) + ")";
 }
 
+// The user's documents folder when there is one, else the home folder.
+QString DefaultSaveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// A save dialog no larger than the screen it opens on, wholly on it with room for its
+// title bar, over the middle of its parent where that fits; its file list shows every
+// column whole.
+void FitOnScreen(QFileDialog& dialog) {
+    QWidget* parent = dialog.parentWidget();
+    QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    constexpr int kTitleBar = 32;
+    const QRect room = screen->availableGeometry().adjusted(8, kTitleBar, -8, -8);
+    const QSize size = QSize(720, 440).boundedTo(room.size());
+    dialog.resize(size);
+    const QPoint centre = parent != nullptr ? parent->frameGeometry().center() : room.center();
+    QRect placed(QPoint(centre.x() - size.width() / 2, centre.y() - size.height() / 2), size);
+    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - size.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - size.height() + 1));
+    dialog.move(placed.topLeft());
+    for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
+        list->header()->setStretchLastSection(false);
+        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+}
+
 }  // namespace
 
+void RealPlatform::BeforeDialog() const {
+    if (beforeDialog_) {
+        beforeDialog_();
+    }
+}
+
 void RealPlatform::ShowMessage(const std::string& text) {
+    BeforeDialog();
     QMessageBox box(QMessageBox::NoIcon, kProgramTitle, Q(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool RealPlatform::AskAt(int left, int top, const std::string& text) {
+    BeforeDialog();
     QMessageBox box(QMessageBox::Information, kProgramTitle, Q(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.move(left, top);
@@ -43,22 +89,30 @@ bool RealPlatform::AskAt(int left, int top, const std::string& text) {
 }
 
 void RealPlatform::ErrorBox(const std::string& text) {
+    BeforeDialog();
     QMessageBox box(QMessageBox::Critical, kProgramTitle, Q(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 std::optional<std::string> RealPlatform::SaveDialog(const SaveDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    BeforeDialog();
+    if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) {
+        saveFolder_ = DefaultSaveFolder();
+    }
+    QFileDialog dialog(parent_, QString(), saveFolder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(NameFilter(request.filter));
     dialog.setDefaultSuffix(Q(request.defaultExtension));
     // Reports replace an existing file without a question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    FitOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    saveFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
 }
 
 void RealPlatform::OpenAddress(const std::string& address) {
@@ -68,6 +122,7 @@ void RealPlatform::OpenAddress(const std::string& address) {
 }
 
 bool RealPlatform::Download(const std::string& address, const std::string& path) {
+    BeforeDialog();
     return downloader_.Download(parent_, address, path);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "app/qt/Downloader.h"
 #include "common/Platform.h"
@@ -15,6 +17,11 @@ public:
 
     // Dialogs are centred on (and modal to) the window once it exists.
     void SetDialogParent(QWidget* parent) { parent_ = parent; }
+    // Runs before a dialog or the download's progress opens in the middle of a handler,
+    // so that the window shows what the handler has set so far.
+    void SetBeforeDialog(std::function<void()> beforeDialog) {
+        beforeDialog_ = std::move(beforeDialog);
+    }
 
     void ShowMessage(const std::string& text) override;
     bool AskAt(int left, int top, const std::string& text) override;
@@ -32,8 +39,13 @@ public:
     std::string SellerHost() override;
 
 private:
+    void BeforeDialog() const;
+
     QWidget* parent_ = nullptr;
+    std::function<void()> beforeDialog_;
     Downloader downloader_;
+    // The folder of the last save, where the next save dialog opens.
+    QString saveFolder_;
 };
 
 // The title of the program's message boxes.
