@@ -38,4 +38,12 @@ double Subtract(double a, double b) {
     return Checked(a - b);
 }
 
+double WholePart(double x) {
+    const double nearest = std::round(x);
+    if (std::abs(x - nearest) <= kWholeTolerance * std::abs(nearest)) {
+        return nearest;
+    }
+    return std::trunc(x);
+}
+
 }  // namespace tesmarik

@@ -56,6 +56,7 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
     double totMass = 0;
     double totLen = 0;
     double totCnt = 0;
+    double pipes = 0;
     double fullLen = 0;
     if (out.withBasis) {
         const double q = ReadNumber(in.quantity);
@@ -68,23 +69,26 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
         }
         totCnt = Divide(totLen, l);
         const double veh = Divide(totCnt, n);
-        out.full = std::trunc(veh);
+        // The consignment is so many whole pipes; they decide the vehicles it fills.
+        pipes = WholePart(totCnt);
+        const double filled = Divide(pipes, n);
+        out.full = WholePart(filled);
         out.fullCnt = Multiply(out.full, n);
         out.fullMass = Multiply(Multiply(out.fullCnt, m), l);
         fullLen = Divide(out.fullMass, m);
-        out.pct = RoundHalfUp(Multiply(Subtract(veh, out.full), 100), 0);
-        out.rem = RoundHalfUp(Subtract(totCnt, out.fullCnt), 0);
         if (out.capacityCase) {
             lenCap = RoundHalfUp(lenCap, 0);
             massCap = RoundHalfUp(massCap, 1);
         }
-        if (veh > 0 && veh == out.full) {
+        if (pipes > 0 && filled == out.full) {
             // Whole vehicles exactly: the last one is the last full one, not an empty
             // extra vehicle.
             out.totalVeh = out.full;
             out.pct = 100;
             out.rem = n;
         } else {
+            out.pct = RoundHalfUp(Multiply(Subtract(veh, out.full), 100), 0);
+            out.rem = RoundHalfUp(Subtract(totCnt, out.fullCnt), 0);
             // A negative consignment needs no vehicle.
             out.totalVeh = veh < out.full ? 0 : Add(out.full, 1);
         }
@@ -102,7 +106,7 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
     }
     out.totLen = RoundHalfUp(totLen, 2);
     out.totMass = RoundHalfUp(totMass, 3);
-    out.totCnt = std::trunc(totCnt);
+    out.totCnt = pipes;
     out.fullLen = RoundHalfUp(fullLen, 0);
     return out;
 }

@@ -43,7 +43,7 @@ double PipeMass(double length, double massPerMetre) {
 }
 
 double PieceCount(double totalLength, double averageLength) {
-    return std::trunc(Divide(totalLength, averageLength));
+    return WholePart(Divide(totalLength, averageLength));
 }
 
 }  // namespace tesmarik

@@ -15,7 +15,8 @@ double MassFromLength(double length, double massPerMetre);
 double LengthFromMass(double mass, double massPerMetre);
 // Mass in tonnes of one pipe of the given length; 3 decimals.
 double PipeMass(double length, double massPerMetre);
-// Whole pipes of the average length in the total length.
+// Whole pipes of the average length in the total length; a quotient a hair short of a
+// whole number because of binary arithmetic counts as that number (33,9 m / 11,3 m are 3).
 double PieceCount(double totalLength, double averageLength);
 
 }  // namespace tesmarik

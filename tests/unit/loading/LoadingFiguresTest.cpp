@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Error.h"
@@ -133,6 +134,97 @@ TEST(ComputeLoading, Consignments) {
         EXPECT_TRUE(r.withBasis);
         EXPECT_EQ(Consignment(r), c.expected);
     }
+}
+
+// The text a user types for units of 10^-decimals: 1183299840 at 7 is "118,329984".
+std::string DecimalText(long long units, int decimals) {
+    std::string digits = std::to_string(units);
+    if (digits.size() <= static_cast<std::size_t>(decimals)) {
+        digits.insert(0, decimals + 1 - digits.size(), '0');
+    }
+    std::string text = digits.substr(0, digits.size() - decimals);
+    std::string fraction = digits.substr(digits.size() - decimals);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    return fraction.empty() ? text : text + "," + fraction;
+}
+
+TEST(ComputeLoading, ConsignmentsOfWholePipesFillWholeVehicles) {
+    // Consignments of p pipes for every p up to five vehicles, typed as the length of p
+    // pipes or as their mass (both exact decimals), at several sizes and lengths.
+    struct Case {
+        VehicleKind vehicle;
+        int diameter, wall;  // mm
+        long long length;    // average length, cm
+    };
+    const Case cases[] = {
+        {VehicleKind::StandardGondola, 530, 10, 1130},
+        {VehicleKind::StandardGondola, 530, 10, 1170},
+        {VehicleKind::StandardGondola, 530, 10, 975},
+        {VehicleKind::StandardGondola, 530, 16, 1130},  // the capacity limit
+        {VehicleKind::HighSidedGondola, 530, 10, 1200},
+        {VehicleKind::TruckWithoutStanchions, 820, 12, 1155},
+        {VehicleKind::StandardGondola, 219, 8, 1050},  // no seam allowance
+    };
+    int cutShortInBinary = 0;
+    for (const Case& c : cases) {
+        const std::string d = std::to_string(c.diameter);
+        const std::string s = std::to_string(c.wall);
+        const std::string l = DecimalText(c.length, 2);
+        SCOPED_TRACE(d + "x" + s + " at " + l);
+        // Pipes per vehicle, from the computation without a consignment.
+        const LoadingFigures one =
+            ComputeLoading(Inputs(d, s, "", l), StateFor(c.vehicle, kBasisNone));
+        const long long n = static_cast<long long>(one.capacityCase ? one.nCap : one.byVolumeShown);
+        ASSERT_GT(n, 0);
+        // The mass of one metre in units of 1e-5 t: thousandths of a tonne, then the
+        // 1 % allowance from 530 mm.
+        const long long thousandths = ((c.diameter - c.wall) * c.wall * 2466LL + 50000) / 100000;
+        const long long perMetre = thousandths * (c.diameter >= 530 ? 101 : 100);
+        for (long long p = 1; p <= 5 * n; ++p) {
+            const std::string byLength = DecimalText(p * c.length, 2);
+            const std::string byMass = DecimalText(p * c.length * perMetre, 7);
+            if (std::trunc(ReadNumber(byLength) / ReadNumber(l)) < p) {
+                ++cutShortInBinary;
+            }
+            for (const auto& [basis, q] :
+                 {std::pair{kBasisLength, byLength}, {kBasisMass, byMass}}) {
+                SCOPED_TRACE(q);
+                const LoadingFigures r =
+                    ComputeLoading(Inputs(d, s, q, l), StateFor(c.vehicle, basis));
+                const long long full = p / n;
+                const long long onLast = p % n;
+                ASSERT_EQ(r.totCnt, p);
+                ASSERT_EQ(r.full, full);
+                ASSERT_EQ(r.fullCnt, full * n);
+                if (onLast == 0) {
+                    // The last vehicle is the last full one.
+                    ASSERT_EQ(r.totalVeh, full);
+                    ASSERT_EQ(r.pct, 100);
+                    ASSERT_EQ(r.rem, n);
+                } else {
+                    ASSERT_EQ(r.totalVeh, full + 1);
+                    ASSERT_EQ(r.rem, onLast);
+                    // Its share of a vehicle in percent, rounded half up.
+                    ASSERT_EQ(r.pct, (200 * onLast + n) / (2 * n));
+                }
+            }
+            // A centimetre short of p pipes is p - 1 pipes: a vehicle that p would have
+            // filled is no longer full, and p - 1 may fill the one before it.
+            const long long fewer = p - 1;
+            const std::string shorter = DecimalText(p * c.length - 1, 2);
+            SCOPED_TRACE(shorter);
+            const LoadingFigures r =
+                ComputeLoading(Inputs(d, s, shorter, l), StateFor(c.vehicle, kBasisLength));
+            ASSERT_EQ(r.totCnt, fewer);
+            ASSERT_EQ(r.full, fewer / n);
+            // Less than a pipe still takes a vehicle.
+            ASSERT_EQ(r.totalVeh, fewer == 0 ? 1 : (fewer + n - 1) / n);
+        }
+    }
+    // The sweep reaches consignments whose binary count of pipes lies below the whole one.
+    EXPECT_GT(cutShortInBinary, 50);
 }
 
 TEST(ComputeLoading, CapacityFiguresAreRoundedOnceMoreWithAConsignment) {

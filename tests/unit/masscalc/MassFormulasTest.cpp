@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "common/Error.h"
 #include "common/Numbers.h"
 #include "masscalc/MassFormulas.h"
@@ -14,6 +17,18 @@ std::string ErrorOf(double (*f)(double, double), double a, double b) {
         return e.what();
     }
     return "no error";
+}
+
+// The text a user types for a count of hundredths: 6780 is "67,8".
+std::string HundredthsText(long long hundredths) {
+    std::string text = std::to_string(hundredths / 100);
+    if (hundredths % 100 != 0) {
+        text += "," + std::to_string(hundredths / 10 % 10);
+        if (hundredths % 10 != 0) {
+            text += std::to_string(hundredths % 10);
+        }
+    }
+    return text;
 }
 
 TEST(RoundHalfUp, CutsTowardZeroAfterAddingAHalf) {
@@ -53,6 +68,35 @@ TEST(PieceCount, WholePipesOnly) {
     EXPECT_EQ(PieceCount(11.2, 11.3), 0);
     EXPECT_EQ(PieceCount(22.6, 11.3), 2);
     EXPECT_EQ(PieceCount(480.723, 11.3), 42);
+}
+
+TEST(PieceCount, WholeMultiplesOfTheAverageLengthAreWholePipes) {
+    // Average lengths as typed, in hundredths of a metre.
+    const long long averages[] = {1130, 1170, 975, 1200, 1050, 10, 555, 1195, 833, 1};
+    int cutShortInBinary = 0;
+    for (const long long average : averages) {
+        const std::string averageText = HundredthsText(average);
+        SCOPED_TRACE("average " + averageText);
+        const double a = ReadNumber(averageText);
+        for (long long k = 1; k <= 1000; ++k) {
+            const std::string exact = HundredthsText(k * average);
+            const double total = ReadNumber(exact);
+            ASSERT_EQ(PieceCount(total, a), k) << exact;
+            if (std::trunc(total / a) < k) {
+                ++cutShortInBinary;
+            }
+            // A centimetre short of the multiple is one pipe less; a centimetre over it
+            // is no pipe more.
+            const std::string shorter = HundredthsText(k * average - 1);
+            ASSERT_EQ(PieceCount(ReadNumber(shorter), a), k - 1) << shorter;
+            if (average > 1) {
+                const std::string longer = HundredthsText(k * average + 1);
+                ASSERT_EQ(PieceCount(ReadNumber(longer), a), k) << longer;
+            }
+        }
+    }
+    // The sweep reaches the multiples whose binary quotient lies below the whole number.
+    EXPECT_GT(cutShortInBinary, 100);
 }
 
 TEST(MassConversions, ZeroDivisorsRaiseTheFloatingPointErrors) {
