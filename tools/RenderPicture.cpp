@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QImage image(std::atoi(argv[2]), std::atoi(argv[3]), QImage::Format_ARGB32);
-    image.fill(Qt::white);
+    // Transparent where the drawing leaves the background: an icon on a dark panel.
+    image.fill(Qt::transparent);
     bool known = false;
     {
         QPainter painter(&image);

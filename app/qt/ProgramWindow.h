@@ -19,6 +19,7 @@ public:
     ProgramWindow& operator=(const ProgramWindow&) = delete;
 
     QWidget* TopLevel() const { return binding_.TopLevel(); }
+    QtBinding& Binding() { return binding_; }
 
     // The first show, which also runs the first activation.
     void Show();

@@ -4,6 +4,10 @@
 
 namespace tesmarik {
 
+namespace {
+constexpr int kCellPadding = 2;
+}  // namespace
+
 void QtGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
     QStyledItemDelegate::paint(painter, option, index);
@@ -34,7 +38,10 @@ void QtGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->save();
     painter->setPen(text);
     painter->setFont(option.font);
-    painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+    // A blank on either side, so that no text runs into its neighbour's.
+    painter->setClipRect(option.rect.adjusted(kCellPadding, 0, -kCellPadding, 0));
+    painter->drawText(option.rect.adjusted(kCellPadding, 0, -kCellPadding, 0),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());
     painter->restore();
 }

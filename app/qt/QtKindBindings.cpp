@@ -93,8 +93,8 @@ class EventRouter : public QObject {
 public:
     EventRouter(QtBinding& binding, Control& control) : binding_(binding), control_(control) {}
 
-    // The widget whose keys are the control's: an edit field, the line of an editable
-    // list, a grid. Keys of other widgets the router watches are not routed.
+    // The widget whose keys are the control's: an edit field, a list (which hands them
+    // on to its line), a grid (not its viewport).
     QObject* keyTarget = nullptr;
     bool cells = false;   // grids: the typed key goes into the model's current cell
     bool clicks = false;  // labels and pictures: a mouse release inside is a click
@@ -558,7 +558,8 @@ protected:
         const bool editable = box_model_.Style == ComboStyle::Editable;
         if (box_->isEditable() != editable) {
             box_->setEditable(editable);
-            RouteKeys(editable ? static_cast<QWidget*>(box_->lineEdit()) : box_);
+            // The list keeps the focus and hands keys to its line itself, past any filter
+            // of the line: the list's keys are the control's keys.
             if (editable) {
                 TakeTyping(box_->lineEdit());
             }
@@ -673,7 +674,7 @@ private:
             const int height = std::min(rowHeight, button->sizeHint().height());
             button->setGeometry(8 + (i / rows) * columnWidth,
                                 top + (i % rows) * rowHeight + (rowHeight - height) / 2,
-                                columnWidth - 4, height);
+                                columnWidth - 2, height);
             button->show();
             QObject::connect(button, &QRadioButton::clicked, button, [this, i] {
                 binding_.Act([this, i](Window& w) { PickRadio(w, group_model_, i); });
@@ -689,10 +690,29 @@ private:
     std::vector<QRadioButton*> buttons_;
 };
 
+// A grid scrolled by whole rows: Qt's own table aligns the last row with the bottom at the
+// end of the scroll bar, leaving part of a row under the header; this one keeps the top
+// row whole there too.
+class WholeRowsTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void scrollContentsBy(int dx, int dy) override {
+        QTableWidget::scrollContentsBy(dx, dy);
+        const int top = verticalScrollBar()->value();
+        if (dy != 0 && top < rowCount() &&
+            verticalHeader()->offset() != verticalHeader()->sectionPosition(top)) {
+            verticalHeader()->setOffsetToSectionPosition(top);
+            viewport()->update();
+        }
+    }
+};
+
 class StringGridBinding : public BindingBase {
 public:
     StringGridBinding(QtBinding& b, StringGrid& c, QWidget* parent) : BindingBase(b, c), grid_(c) {
-        table_ = new QTableWidget(parent);
+        table_ = new WholeRowsTable(parent);
         Attach(table_);
         table_->verticalHeader()->hide();
         table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -72,7 +72,8 @@ const std::string kMassPipes = std::string(kMassSize) +
                                "typecell rtab 0 3 9,75\nclick Button1\n";
 const std::string kMassReport = kMassPipes + "click BitBtn1\n";
 const std::string kMassLog =
-    kMassByLength + "pick RadioGroup2 1\ntype Edit10 50\nclick Button1\nclick BitBtn4\n";
+    kMassByLength +
+    "pick RadioGroup2 1\nsettext Edit10 \ntype Edit10 50\nclick Button1\nclick BitBtn4\n";
 const std::string kMassBoiler =
     "tab 0\npick ComboBox1 1\npick ComboBox6 0\nchoose ComboBox2 219\nchoose ComboBox3 20\n"
     "pick RadioGroup2 0\ntype Edit10 100\nclick Button1\n";

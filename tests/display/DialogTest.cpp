@@ -1,0 +1,210 @@
+// Dialogs on the real display: what stands behind them, their language, their place.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeView>
+
+#include "tests/display/RealWindow.h"
+#include "tests/display/Steps.h"
+
+namespace tesmarik {
+namespace {
+
+// A seller that takes the connection and never answers: the download waits in its
+// progress dialog until the user cancels it.
+class SilentSeller {
+public:
+    SilentSeller() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (socket_ < 0 || ::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+            ::listen(socket_, 4) != 0 ||
+            ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+            throw std::runtime_error("no listening socket");
+        }
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentSeller() { ::close(socket_); }
+    std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
+class Dialogs : public RealWindow {
+protected:
+    void ClickPriceTab(XUser& user) {
+        QTabBar* bar =
+            user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
+        user.Click(bar, user.OnGui([&] { return bar->tabRect(2).center(); }));
+    }
+
+    // Dark pixels of the price tab's page as the X server shows it now.
+    int PriceTabInk(XUser& user) {
+        return user.OnGui([&] {
+            auto* tabs = static_cast<QTabWidget*>(W("PageControl1"));
+            return tabs->currentIndex() == 2 ? DarkPixels(OnScreen(tabs->currentWidget())) : 0;
+        });
+    }
+
+    SilentSeller seller_;
+};
+
+// The first visit without a price file: the tab is drawn behind the prompt and behind the
+// progress of the download.
+TEST_F(Dialogs, TheTabIsDrawnBehindThePromptAndTheProgress) {
+    qputenv("TESMARIK_SELLER", QByteArray::fromStdString(seller_.Host()));
+    Open();
+    RunAsUser([&](XUser& user) {
+        ClickPriceTab(user);
+        ASSERT_TRUE(
+            user.WaitFor([] { return qobject_cast<QMessageBox*>(OpenDialog()) != nullptr; }));
+        user.Settle(300);
+        EXPECT_GT(PriceTabInk(user), 50);
+        // Qt's own buttons speak Russian.
+        const QStringList buttons = user.OnGui([] {
+            QStringList texts;
+            for (auto* button : OpenDialog()->findChildren<QAbstractButton*>()) {
+                texts << button->text();
+            }
+            return texts;
+        });
+        EXPECT_TRUE(buttons.contains(QString::fromUtf8("Отмена")))
+            << buttons.join('|').toStdString();
+
+        user.Key("Return");
+        ASSERT_TRUE(user.WaitFor([] {
+            return OpenDialog() != nullptr && qobject_cast<QMessageBox*>(OpenDialog()) == nullptr;
+        }));
+        user.Settle(300);
+        EXPECT_GT(PriceTabInk(user), 50);
+    });
+    qunsetenv("TESMARIK_SELLER");
+}
+
+// A stale price file: the age the prompt speaks of is on the window while it asks.
+TEST_F(Dialogs, TheAgeIsShownWhileTheStalePromptAsks) {
+    PlacePriceFile(2);
+    Open();
+    RunAsUser([&](XUser& user) {
+        ClickPriceTab(user);
+        ASSERT_TRUE(
+            user.WaitFor([] { return qobject_cast<QMessageBox*>(OpenDialog()) != nullptr; }));
+        user.Settle(300);
+        const std::string age = user.OnGui([&] { return Model().form.Label27.Text; });
+        ASSERT_NE(age.find('2'), std::string::npos) << age;
+        EXPECT_TRUE(user.OnGui([&] {
+            for (const QLabel* label : Top()->findChildren<QLabel*>()) {
+                if (label->isVisible() && label->text().toStdString() == age) {
+                    return true;
+                }
+            }
+            return false;
+        })) << age;
+        user.Key("Escape");
+    });
+}
+
+// The save dialog opens wholly on screen, in Russian, in the documents folder and then in
+// the folder last saved to, with its columns whole.
+TEST_F(Dialogs, TheSaveDialogOpensOnScreenInTheLastFolder) {
+    ASSERT_TRUE(QDir(home_.path()).mkpath("Documents/reports"));
+    QFile someFile(home_.path() + "/Documents/reports/earlier.txt");
+    ASSERT_TRUE(someFile.open(QIODevice::WriteOnly));
+    someFile.close();
+    Open();
+    RunAsUser([&](XUser& user) {
+        Act(user, [](Window& w) {
+            ChangePage(w, w.form.PageControl1, 0);
+            ChooseMassPipe(w, 2);
+            StringGrid& lengths = w.form.rtab;
+            lengths.Col = 0;
+            lengths.Row = 1;
+            TypeIntoCell(w, lengths, U'9');
+            ClickControl(w, w.form.Button1);
+        });
+        const auto openDialog = [&]() -> QFileDialog* {
+            user.Click(user.OnGui([&] { return W("Button11"); }));
+            EXPECT_TRUE(user.WaitFor([] {
+                return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr;
+            })) << user.OnGui([&] {
+                std::string seen = W("Button11")->isVisible() ? "shown " : "hidden ";
+                seen += W("Button11")->isEnabled() ? "enabled " : "disabled ";
+                for (QWidget* top : QApplication::topLevelWidgets()) {
+                    if (top->isVisible()) {
+                        seen += std::string(top->metaObject()->className()) + " ";
+                    }
+                }
+                return seen;
+            });
+            user.Settle(300);
+            return user.OnGui([] { return qobject_cast<QFileDialog*>(OpenDialog()); });
+        };
+        QFileDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        user.OnGui([&] {
+            const QRect screen = dialog->screen()->availableGeometry();
+            EXPECT_TRUE(screen.contains(dialog->frameGeometry()))
+                << dialog->frameGeometry().y() << " " << dialog->frameGeometry().height();
+            EXPECT_GE(dialog->geometry().top(), screen.top() + 20);  // room for a title bar
+            EXPECT_EQ(dialog->directory().absolutePath(), home_.path() + "/Documents");
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                EXPECT_FALSE(button->text().contains("Save") || button->text().contains("Cancel"))
+                    << button->text().toStdString();
+            }
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                EXPECT_FALSE(label->text().contains("File name") ||
+                             label->text().contains("Look in"))
+                    << label->text().toStdString();
+            }
+        });
+        user.OnGui([&] { dialog->setDirectory(home_.path() + "/Documents/reports"); });
+        user.Settle(500);
+        user.OnGui([&] {
+            for (const QTreeView* list : dialog->findChildren<QTreeView*>()) {
+                if (!list->isVisible()) {
+                    continue;
+                }
+                for (int column = 1; column < list->header()->count(); ++column) {
+                    if (!list->header()->isSectionHidden(column)) {
+                        EXPECT_GE(
+                            list->header()->sectionSize(column),
+                            static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(column))
+                            << "column " << column;
+                    }
+                }
+            }
+        });
+        user.Type("lengths");
+        user.Key("Return");
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
+        EXPECT_TRUE(QFile::exists(home_.path() + "/Documents/reports/lengths.txt"));
+
+        dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(user.OnGui([&] { return dialog->directory().absolutePath(); }),
+                  home_.path() + "/Documents/reports");
+        user.Key("Escape");
+    });
+}
+
+}  // namespace
+}  // namespace tesmarik

@@ -1,0 +1,176 @@
+// Keys, the wheel and the Tab key, sent through the X server to the real window.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "tests/display/RealWindow.h"
+#include "tests/display/Steps.h"
+
+namespace tesmarik {
+namespace {
+
+class Input : public RealWindow {
+protected:
+    void SetUp() override {
+        RealWindow::SetUp();
+        PlacePriceFile(0);
+        Open();
+    }
+
+    void ShowTab(XUser& user, int index) {
+        QTabBar* bar =
+            user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
+        user.Click(bar, user.OnGui([&] { return bar->tabRect(index).center(); }));
+        ASSERT_TRUE(
+            user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == index; }));
+    }
+
+    // The control whose widget holds the keyboard focus.
+    std::string Focused() {
+        QWidget* focus = QApplication::focusWidget();
+        for (Control* control : Model().form.All()) {
+            QWidget* widget = window_->Binding().WidgetOf(control->Name);
+            if (widget != nullptr && focus != nullptr &&
+                (widget == focus || widget->isAncestorOf(focus)) &&
+                control->Kind != ControlKind::Form && control->Kind != ControlKind::Panel &&
+                control->Kind != ControlKind::TabSheet &&
+                control->Kind != ControlKind::PageControl) {
+                return control->Name;
+            }
+        }
+        return focus != nullptr ? focus->metaObject()->className() : "nothing";
+    }
+};
+
+// The filter's error box closes with Enter or Esc and does not come back: the release of
+// the key that closed it is not a key of the field. Ctrl+A shows the message once.
+TEST_F(Input, TheFilterErrorBoxClosesWithEnterEscAndStaysClosed) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        QWidget* diameter = user.OnGui([&] { return W("ComboBox7"); });
+        for (const char* closing : {"Return", "Escape"}) {
+            Act(user, [](Window& w) { ChangeText(w, w.form.ComboBox7, ""); });
+            const auto before = Dialogs(user).size();
+            user.Click(diameter, QPoint(6, 10));
+            user.Type("1-");
+            ASSERT_TRUE(user.WaitFor([] { return OpenDialog() != nullptr; }))
+                << closing << " " << user.OnGui([&] { return Model().form.ComboBox7.Text; });
+            user.Key(closing);
+            user.Settle(500);
+            EXPECT_EQ(user.OnGui([] { return OpenDialog(); }), nullptr) << closing;
+            EXPECT_EQ(Dialogs(user).size(), before + 1) << closing;
+        }
+        const auto before = Dialogs(user).size();
+        user.Key("a", "Control_L");
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() != nullptr; }));
+        user.Key("Return");
+        user.Settle(500);
+        EXPECT_EQ(user.OnGui([] { return OpenDialog(); }), nullptr);
+        EXPECT_EQ(Dialogs(user).size(), before + 1);
+    });
+}
+
+// A closed list changes with the wheel only when it has the focus; the tab bar never.
+TEST_F(Input, TheWheelChangesOnlyAFocusedList) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        Act(user, [](Window& w) { ChooseMassPipe(w, 0); });
+        QWidget* diameter = user.OnGui([&] { return W("ComboBox2"); });
+        user.OnGui([&] { W("Button1")->setFocus(); });
+        user.Wheel(diameter, -1);
+        user.Wheel(diameter, 1);
+        EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox2.Text; }), "530");
+        EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox3.Text; }), "8");
+
+        user.OnGui([&] { diameter->setFocus(); });
+        user.Wheel(diameter, 1);
+        EXPECT_NE(user.OnGui([&] { return Model().form.ComboBox2.Text; }), "530");
+
+        QWidget* bar =
+            user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
+        user.Wheel(bar, 1);
+        user.Wheel(bar, -1);
+        EXPECT_EQ(user.OnGui([&] { return Model().form.PageControl1.ActivePageIndex; }), 0);
+    });
+}
+
+// The price grid scrolls by whole rows: the row under the header is always whole.
+TEST_F(Input, ThePriceGridScrollsByWholeRows) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        ASSERT_GT(user.OnGui([&] { return grid->rowCount(); }), 10);
+        for (const int notches : {1, 1, 2, -1, 20}) {
+            user.Wheel(grid->viewport(), notches);
+            EXPECT_EQ(user.OnGui([&] { return grid->rowViewportPosition(grid->rowAt(0)); }), 0)
+                << "after " << notches;
+        }
+        EXPECT_GT(user.OnGui([&] { return grid->verticalScrollBar()->value(); }), 0);
+    });
+}
+
+// Long lists open as a compact list of their drop-down count of lines below the box, with
+// a scroll bar when they hold more, pick-only and editable alike.
+TEST_F(Input, DropDownsOpenAsCompactLists) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        Act(user, [](Window& w) { PickItem(w, w.form.ComboBox1, 0); });
+        struct List {
+            int tab;
+            const char* name;
+        };
+        for (const List list :
+             {List{0, "ComboBox2"}, List{2, "ComboBox10"}, List{2, "ComboBox7"}}) {
+            ShowTab(user, list.tab);
+            auto* box = user.OnGui([&] { return static_cast<QComboBox*>(W(list.name)); });
+            const int count = user.OnGui([&] { return box->count(); });
+            const int lines = std::min(count, box->maxVisibleItems());
+            user.Click(box,
+                       user.OnGui([&] { return QPoint(box->width() - 6, box->height() / 2); }));
+            ASSERT_TRUE(user.WaitFor([&] { return box->view()->isVisible(); })) << list.name;
+            const QRect popup = user.OnGui([&] { return box->view()->window()->geometry(); });
+            const int row = user.OnGui([&] { return box->view()->sizeHintForRow(0); });
+            EXPECT_LE(popup.height(), (lines + 1) * row + 12) << list.name;
+            EXPECT_GE(popup.top(), user.OnGui([&] {
+                return box->mapToGlobal(QPoint(0, box->height())).y();
+            }) - 2)
+                << list.name;
+            EXPECT_EQ(user.OnGui([&] { return box->view()->verticalScrollBar()->isVisible(); }),
+                      count > box->maxVisibleItems())
+                << list.name;
+            user.Key("Escape");
+            ASSERT_TRUE(user.WaitFor([&] { return !box->view()->isVisible(); }));
+        }
+    });
+}
+
+// Tab goes through the mass tab in the order of a calculation.
+TEST_F(Input, TabFollowsTheStepsOfTheMassTab) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        Act(user, [](Window& w) {
+            ChooseMassPipe(w, 0);
+            for (const char32_t key : std::u32string(U"1000")) {
+                TypeCharacter(w, w.form.Edit10, key);
+            }
+            ClickControl(w, w.form.Button1);
+        });
+        user.OnGui([&] { W("ComboBox1")->setFocus(Qt::TabFocusReason); });
+        std::vector<std::string> visited{user.OnGui([&] { return Focused(); })};
+        for (int i = 0; i < 8; ++i) {
+            user.Key("Tab");
+            visited.push_back(user.OnGui([&] { return Focused(); }));
+        }
+        const std::vector<std::string> expected{"ComboBox1", "ComboBox2",   "ComboBox3",
+                                                "CheckBox2", "RadioGroup2", "Edit10",
+                                                "Edit11",    "Button1",     "Button15"};
+        EXPECT_EQ(visited, expected);
+    });
+}
+
+}  // namespace
+}  // namespace tesmarik

@@ -1,0 +1,206 @@
+// What the real window looks like on the X server: greyed disabled controls, nothing cut
+// by a frame, cells that keep apart, the report from its first line, title and icon.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBlock>
+
+#include "app/qt/QtFiles.h"
+#include "price/PriceGridPaint.h"
+#include "tests/display/RealWindow.h"
+#include "tests/display/Steps.h"
+
+namespace tesmarik {
+namespace {
+
+class Look : public RealWindow {
+protected:
+    void SetUp() override {
+        RealWindow::SetUp();
+        PlacePriceFile(0);
+        Open();
+    }
+
+    void ShowTab(XUser& user, int index) {
+        Act(user, [index](Window& w) { ChangePage(w, w.form.PageControl1, index); });
+        user.Settle(200);
+    }
+
+    int DarkOnScreen(XUser& user, const char* name) {
+        return user.OnGui([&] { return DarkPixels(OnScreen(W(name))); });
+    }
+};
+
+// Disabled controls are drawn greyed: no black caption; enabled ones keep black captions.
+TEST_F(Look, DisabledControlsAreGreyed) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        for (const char* disabled : {"Button15", "RadioGroup2"}) {
+            ASSERT_FALSE(user.OnGui([&] { return W(disabled)->isEnabled(); })) << disabled;
+            EXPECT_EQ(DarkOnScreen(user, disabled), 0) << disabled;
+        }
+        EXPECT_GT(DarkOnScreen(user, "Button1"), 20);
+
+        ShowTab(user, 1);
+        for (const char* disabled : {"Button2", "Panel1"}) {
+            ASSERT_FALSE(user.OnGui([&] { return W(disabled)->isEnabled(); })) << disabled;
+            EXPECT_EQ(DarkOnScreen(user, disabled), 0) << disabled;
+        }
+        Act(user, [](Window& w) { ChooseLoadingPipe(w); });
+        user.Settle(200);
+        EXPECT_GT(DarkOnScreen(user, "Button2"), 20);
+    });
+}
+
+// Every radio button lies whole inside its group's frame, its caption uncut.
+TEST_F(Look, RadioButtonsFitTheirFrames) {
+    RunAsUser([&](XUser& user) {
+        for (const char* name : {"RadioGroup1", "RadioGroup2", "RadioGroup3"}) {
+            user.OnGui([&] {
+                QWidget* box = W(name);
+                const QRect inside = box->rect().adjusted(2, 2, -2, -2);
+                const auto buttons = box->findChildren<QRadioButton*>();
+                EXPECT_FALSE(buttons.isEmpty()) << name;
+                for (const QRadioButton* button : buttons) {
+                    EXPECT_TRUE(inside.contains(button->geometry()))
+                        << name << " " << button->text().toStdString();
+                    EXPECT_GE(button->width(), button->sizeHint().width())
+                        << button->text().toStdString();
+                    EXPECT_GE(button->height(), QFontMetrics(button->font()).height())
+                        << button->text().toStdString();
+                }
+            });
+        }
+    });
+}
+
+// The reference text box shows all four edges on the window's face.
+TEST_F(Look, TheReferenceTextBoxHasFourEdges) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        Act(user, [](Window& w) { PickItem(w, w.form.ComboBox1, 0); });
+        user.Settle(200);
+        const QImage box = user.OnGui([&] { return OnScreen(W("StaticText1")); });
+        const QColor face =
+            user.OnGui([&] { return W("StaticText1")->palette().color(QPalette::Window); });
+        const auto edge = [&](int x, int y) { return box.pixelColor(x, y).lightness(); };
+        const int w = box.width();
+        const int h = box.height();
+        EXPECT_LT(edge(0, h / 2), face.lightness() - 20);
+        EXPECT_LT(edge(w / 2, 0), face.lightness() - 20);
+        EXPECT_LT(edge(w - 1, h / 2), face.lightness() - 20);
+        EXPECT_LT(edge(w / 2, h - 1), face.lightness() - 20);
+    });
+}
+
+// In the coloured rows of the price grid no text runs into the next cell: the last pixels
+// of every cell are its fill.
+TEST_F(Look, PriceCellsKeepAGap) {
+    window_.reset();
+    // Rows to order (coloured) whose standard and description are wider than their cells.
+    const std::string longRow =
+        "n;530;8-10;17Г1С;ТУ 1381-012-05757848-2005;72500;прямошовные горячекатаные трубы "
+        "большого диаметра;Москва;Игорь;AEA5A3;60";
+    QtFiles::WriteLines((home_.path() + "/.cache/tesmarik/1.csv").toStdString(),
+                        {"Тип;Диаметр;Стенка;Сталь;ГОСТ/ТУ;Цена, руб./т;Описание/Дополнение;"
+                         "Склад;Менеджер;Заказ;Кол-во, т",
+                         longRow, longRow, longRow});
+    Open();
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        int overflowing = 0;
+        int checked = 0;
+        user.OnGui([&] {
+            // The first coloured row in view.
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                if (TablDrawCell(Model().form, 0, r + Model().form.Tabl.FixedRows, {}).fill) {
+                    grid->scrollToItem(grid->item(r, 0), QAbstractItemView::PositionAtTop);
+                    break;
+                }
+            }
+        });
+        user.Settle(300);
+        user.OnGui([&] {
+            const QImage shot = OnScreen(grid->viewport());
+            const QFontMetrics metrics(grid->font());
+            const int last = grid->rowAt(grid->viewport()->height() - 1);
+            for (int r = grid->rowAt(0); r >= 0 && r <= (last < 0 ? grid->rowCount() - 1 : last);
+                 ++r) {
+                const int row = r + Model().form.Tabl.FixedRows;
+                for (int c = 0; c < grid->columnCount(); ++c) {
+                    if (!TablDrawCell(Model().form, c, row, {}).fill) {
+                        continue;
+                    }
+                    const QRect cell = grid->visualRect(grid->model()->index(r, c));
+                    if (cell.width() < 4 || cell.bottom() >= shot.height()) {
+                        continue;
+                    }
+                    ++checked;
+                    if (metrics.horizontalAdvance(grid->item(r, c)->text()) > cell.width()) {
+                        ++overflowing;
+                    }
+                    const QColor fill = shot.pixelColor(cell.right(), cell.top() + 1);
+                    for (int x = cell.right() - 1; x <= cell.right(); ++x) {
+                        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                            EXPECT_EQ(shot.pixelColor(x, y), fill)
+                                << "cell " << c << "," << row << " at " << x << "," << y;
+                        }
+                    }
+                }
+            }
+        });
+        EXPECT_GT(checked, 0);
+        EXPECT_GT(overflowing, 0) << "no coloured cell whose text is wider than the cell";
+    });
+}
+
+// After a computation the loading report opens at its first line.
+TEST_F(Look, TheLoadingReportOpensAtItsFirstLine) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            PickRadio(w, w.form.RadioGroup3, 0);
+            for (const char32_t key : std::u32string(U"500")) {
+                TypeCharacter(w, w.form.Edit8, key);
+            }
+        });
+        user.Click(user.OnGui([&] { return W("Button2"); }));
+        user.Click(user.OnGui([&] { return W("BitBtn2"); }));
+        auto* report = user.OnGui([&] { return static_cast<QPlainTextEdit*>(W("Memo3")); });
+        ASSERT_TRUE(user.WaitFor([&] { return report->isVisible(); }));
+        EXPECT_GT(user.OnGui([&] { return report->verticalScrollBar()->maximum(); }), 0);
+        EXPECT_EQ(user.OnGui([&] { return report->verticalScrollBar()->value(); }), 0);
+        EXPECT_TRUE(user.OnGui([&] {
+            return report->document()->findBlockByNumber(1).text().startsWith(
+                QString::fromUtf8("ТС:"));
+        }));
+    });
+}
+
+// The title bar shows the form's caption exactly; the window carries the logo as its icon,
+// and the packaged icon's corners are transparent.
+TEST_F(Look, TitleAndIcon) {
+    RunAsUser([&](XUser& user) {
+        const auto window = user.OnGui([&] { return static_cast<unsigned long>(Top()->winId()); });
+        EXPECT_EQ(user.WindowProperty(window, "_NET_WM_NAME", "UTF8_STRING"),
+                  user.OnGui([&] { return Model().form.Form1.Text; }));
+        EXPECT_FALSE(user.WindowProperty(window, "_NET_WM_ICON", "CARDINAL").empty());
+    });
+    const QImage icon(TESMARIK_ICON_FILE);
+    ASSERT_FALSE(icon.isNull());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(icon.width() - 1, icon.height() - 1)}) {
+        EXPECT_EQ(icon.pixelColor(corner).alpha(), 0);
+    }
+    EXPECT_EQ(icon.pixelColor(icon.rect().center()).alpha(), 255);
+}
+
+}  // namespace
+}  // namespace tesmarik

@@ -1,0 +1,171 @@
+#include "tests/display/XUser.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+// Last: Xlib's macros (None, Bool, Status) would clash with the names of the headers above.
+// clang-format off
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/extensions/XTest.h>
+// clang-format on
+
+namespace tesmarik {
+
+XUser::XUser() : display_(XOpenDisplay(nullptr)) {
+    if (display_ == nullptr) {
+        throw std::runtime_error("no X display");
+    }
+}
+
+XUser::~XUser() {
+    XCloseDisplay(display_);
+}
+
+bool XUser::WaitFor(const std::function<bool()>& condition, int milliseconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!OnGui(condition)) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+void XUser::Settle(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    OnGui([] { QApplication::processEvents(); });
+}
+
+void XUser::Key(const std::string& name, const std::string& modifier) {
+    const auto code = [this](const std::string& keyName) {
+        const KeySym sym = XStringToKeysym(keyName.c_str());
+        if (sym == NoSymbol) {
+            throw std::runtime_error("no key " + keyName);
+        }
+        return XKeysymToKeycode(display_, sym);
+    };
+    if (!modifier.empty()) {
+        XTestFakeKeyEvent(display_, code(modifier), True, 0);
+    }
+    XTestFakeKeyEvent(display_, code(name), True, 0);
+    XTestFakeKeyEvent(display_, code(name), False, 0);
+    if (!modifier.empty()) {
+        XTestFakeKeyEvent(display_, code(modifier), False, 0);
+    }
+    XSync(display_, False);
+    Settle(60);
+}
+
+void XUser::Type(const std::string& text) {
+    for (const char c : text) {
+        switch (c) {
+            case '-':
+                Key("minus");
+                break;
+            case ',':
+                Key("comma");
+                break;
+            case ' ':
+                Key("space");
+                break;
+            default:
+                Key(std::string(1, c));
+        }
+    }
+}
+
+QPoint XUser::Global(QWidget* widget, QPoint at) {
+    return OnGui([widget, at] {
+        const QPoint local = at.x() < 0 ? widget->rect().center() : at;
+        return widget->mapToGlobal(local);
+    });
+}
+
+void XUser::MoveTo(QWidget* widget, QPoint at) {
+    const QPoint p = Global(widget, at);
+    XTestFakeMotionEvent(display_, -1, p.x(), p.y(), 0);
+    XSync(display_, False);
+    Settle(60);
+}
+
+void XUser::Button(unsigned int button) {
+    XTestFakeButtonEvent(display_, button, True, 0);
+    XTestFakeButtonEvent(display_, button, False, 0);
+    XSync(display_, False);
+    Settle(60);
+}
+
+void XUser::Click(QWidget* widget, QPoint at) {
+    MoveTo(widget, at);
+    Button(1);
+}
+
+void XUser::Wheel(QWidget* widget, int notches) {
+    MoveTo(widget);
+    for (int i = 0; i < std::abs(notches); ++i) {
+        Button(notches > 0 ? 5 : 4);
+    }
+    Settle(150);
+}
+
+std::string XUser::WindowProperty(unsigned long window, const char* name, const char* type) {
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const Atom property = XInternAtom(display_, name, False);
+    const Atom wanted = XInternAtom(display_, type, False);
+    if (XGetWindowProperty(display_, window, property, 0, 1 << 20, False, wanted, &actualType,
+                           &format, &count, &after, &data) != Success ||
+        data == nullptr) {
+        return {};
+    }
+    const std::size_t bytes =
+        count * static_cast<std::size_t>(format == 32 ? sizeof(long) : format / 8);
+    std::string value(reinterpret_cast<const char*>(data), bytes);
+    XFree(data);
+    return value;
+}
+
+void RunAsUser(const std::function<void(XUser&)>& body) {
+    QEventLoop loop;
+    std::thread user([&] {
+        try {
+            XUser person;
+            try {
+                body(person);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << "the user's part stopped: " << e.what();
+            }
+            // Whatever the test left open is closed, so that the loops of its dialogs end.
+            for (int i = 0; i < 20; ++i) {
+                const bool open = person.OnGui([] {
+                    QWidget* modal = QApplication::activeModalWidget();
+                    if (modal != nullptr) {
+                        modal->close();
+                    }
+                    return modal != nullptr;
+                });
+                if (!open) {
+                    break;
+                }
+                person.Settle(100);
+            }
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    user.join();
+}
+
+}  // namespace tesmarik

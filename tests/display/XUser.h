@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <type_traits>
+
+struct _XDisplay;
+
+namespace tesmarik {
+
+// A user at the X server: keys and mouse events sent through the XTEST extension, so
+// they reach the program as a person's would, through the server's focus and pointer.
+// Lives on a thread of its own while the program's event loop runs (modal dialogs
+// included); it looks at the program through OnGui, which runs on the program's thread.
+class XUser {
+public:
+    XUser();
+    ~XUser();
+    XUser(const XUser&) = delete;
+    XUser& operator=(const XUser&) = delete;
+
+    // Runs f on the program's thread and returns its result.
+    template <class F>
+    auto OnGui(F f) -> decltype(f()) {
+        if constexpr (std::is_void_v<decltype(f())>) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), f,
+                                      Qt::BlockingQueuedConnection);
+        } else {
+            decltype(f()) result{};
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [&] { result = f(); }, Qt::BlockingQueuedConnection);
+            return result;
+        }
+    }
+    // Polls the condition on the program's thread until it holds, up to the time given.
+    bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
+    // Lets the program take in what was sent.
+    void Settle(int milliseconds = 300);
+
+    // A key by its X name ("Return", "Tab", "minus", "a"), optionally with a modifier
+    // held ("Control_L", "Shift_L").
+    void Key(const std::string& name, const std::string& modifier = {});
+    // ASCII text, a key per character.
+    void Type(const std::string& text);
+    void MoveTo(QWidget* widget, QPoint at = {-1, -1});
+    void Click(QWidget* widget, QPoint at = {-1, -1});
+    // Wheel notches over the widget: positive scrolls down, negative up.
+    void Wheel(QWidget* widget, int notches);
+
+    // A property of a top-level X window as the window manager reads it.
+    std::string WindowProperty(unsigned long window, const char* name, const char* type);
+
+private:
+    QPoint Global(QWidget* widget, QPoint at);
+    void Button(unsigned int button);
+
+    _XDisplay* display_ = nullptr;
+};
+
+// Runs the user's part of a test on a thread of its own while this thread runs the
+// program's event loop; any dialog left open at the end is closed.
+void RunAsUser(const std::function<void(XUser&)>& body);
+
+}  // namespace tesmarik
