@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
+#   ./setup-debian.sh        everything: the program, the tests, fuzzing, the package
+#   ./setup-debian.sh run    only what building the program and opening its window need
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
-          qt6-qpa-plugins libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth fonts-dejavu-core fonts-liberation2 python3
-          clang libclang-rt-14-dev dpkg-dev desktop-file-utils)
+          qt6-qpa-plugins qt6-translations-l10n libgl1-mesa-dev libbenchmark-dev
+          fonts-dejavu-core fonts-liberation2 python3)
+if [ "${1:-}" != run ]; then
+    # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
+    # clang, the Debian package.
+    packages+=(libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
+               clang libclang-rt-14-dev dpkg-dev desktop-file-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -37,7 +37,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The libraries come from dpkg-shlibdeps; the Qt platform plugins are loaded at run time,
 # so no library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own dialogs speak Russian through Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The window's fonts (Arial, Courier New, Times New Roman) are matched by these.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 include(CPack)

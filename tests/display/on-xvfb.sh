@@ -15,4 +15,6 @@ done
 [ -s "$number_file" ] || { echo "on-xvfb.sh: Xvfb gave no display" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$number_file")"
 export QT_QPA_PLATFORM=xcb
+# In the sanitizer build: the desktop libraries' own leftovers are not the program's leaks.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 "$@"
