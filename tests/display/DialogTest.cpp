@@ -57,11 +57,26 @@ protected:
         user.Click(bar, user.OnGui([&] { return bar->tabRect(2).center(); }));
     }
 
-    // Dark pixels of the price tab's page as the X server shows it now.
+    // Dark pixels of the price tab's page as the X server shows it now, beside the dialog
+    // that stands over part of it.
     int PriceTabInk(XUser& user) {
         return user.OnGui([&] {
             auto* tabs = static_cast<QTabWidget*>(W("PageControl1"));
-            return tabs->currentIndex() == 2 ? DarkPixels(OnScreen(tabs->currentWidget())) : 0;
+            if (tabs->currentIndex() != 2 || OpenDialog() == nullptr) {
+                return 0;
+            }
+            QWidget* page = tabs->currentWidget();
+            QImage shot = OnScreen(page);
+            const QRect dialog(page->mapFromGlobal(OpenDialog()->frameGeometry().topLeft()),
+                               OpenDialog()->frameGeometry().size());
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    if (dialog.contains(x, y)) {
+                        shot.setPixelColor(x, y, Qt::white);
+                    }
+                }
+            }
+            return DarkPixels(shot);
         });
     }
 

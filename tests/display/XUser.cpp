@@ -54,7 +54,11 @@ void XUser::Key(const std::string& name, const std::string& modifier) {
     if (!modifier.empty()) {
         XTestFakeKeyEvent(display_, code(modifier), True, 0);
     }
+    // A key is held for a tenth of a second, as a person holds it: what the press starts
+    // (a message box that opens or closes) is over before the release arrives.
     XTestFakeKeyEvent(display_, code(name), True, 0);
+    XSync(display_, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     XTestFakeKeyEvent(display_, code(name), False, 0);
     if (!modifier.empty()) {
         XTestFakeKeyEvent(display_, code(modifier), False, 0);
