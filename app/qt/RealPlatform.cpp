@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 #include <cstdlib>
@@ -105,9 +106,13 @@ std::string RealPlatform::PriceFilePath() {
         cache = QDir::homePath() + "/.cache";
     }
     const QString folder = cache + "/tesmarik";
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Made for the user alone when it is missing; one that exists keeps the permissions
+    // its owner gave it.
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(cache);
+        QDir().mkdir(folder,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
     return (folder + "/1.csv").toStdString();
 #endif
 }
