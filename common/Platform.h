@@ -49,7 +49,8 @@ public:
     virtual ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                           std::size_t maxChars) = 0;
     // Writes the lines as Windows-1251, each ended by CR LF, replacing the file only
-    // once it is complete; throws "Cannot create file ..." when it cannot.
+    // once it is complete (a writable file in a folder that is not is written in place);
+    // throws "Cannot create file ..." when it cannot.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
 
     virtual DateTime Now() = 0;
