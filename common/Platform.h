@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/DateTime.h"
+#include "common/DownloadResult.h"
 
 namespace tesmarik {
 
@@ -39,6 +40,14 @@ public:
     virtual void OpenAddress(const std::string& address) = 0;
     // Fetches the address into the file at path; true only for a complete success.
     virtual bool Download(const std::string& address, const std::string& path) = 0;
+    // The same, telling how the download ended. A platform that cannot tell the causes of
+    // a failure apart reports each as the network's.
+    virtual DownloadResult DownloadWithOutcome(const std::string& address,
+                                               const std::string& path) {
+        return {Download(address, path) ? DownloadResult::Outcome::Ok
+                                        : DownloadResult::Outcome::NetworkFailure,
+                {}};
+    }
 
     // Files.
     virtual bool FileExists(const std::string& path) = 0;

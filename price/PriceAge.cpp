@@ -43,9 +43,9 @@ void CheckPriceAge(TForm1& f, Platform& platform) {
     }
     // The labels keep describing the file as it was; the next visit of the tab shows the
     // new one.
-    platform.ShowMessage(DownloadUrlToFile(platform, PriceDownloadAddress(platform), path)
-                             ? kDownloadDoneMessage
-                             : kDownloadFailedMessage);
+    const DownloadResult result = DownloadUrlToFile(platform, PriceDownloadAddress(platform), path);
+    platform.ShowMessage(result.Succeeded() ? kDownloadDoneMessage
+                                            : DownloadFailureMessage(result, path));
 }
 
 }  // namespace tesmarik

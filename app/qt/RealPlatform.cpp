@@ -69,6 +69,11 @@ void RealPlatform::OpenAddress(const std::string& address) {
 }
 
 bool RealPlatform::Download(const std::string& address, const std::string& path) {
+    return DownloadWithOutcome(address, path).Succeeded();
+}
+
+DownloadResult RealPlatform::DownloadWithOutcome(const std::string& address,
+                                                 const std::string& path) {
     return downloader_.Download(parent_, address, path);
 }
 
