@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QObject>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <map>
 #include <set>
@@ -83,9 +85,15 @@ bool CurlReady() {
 class Transfer {
 public:
     Transfer(const std::string& url, const DownloadLimits& limits) : limits_(limits) {
+        // Data may come in pieces of a byte: each piece only notes the time, and the timer
+        // looks at it when it fires.
         stall_.setSingleShot(true);
-        stall_.setInterval(limits.stall);
         QObject::connect(&stall_, &QTimer::timeout, [this] {
+            const auto quiet = std::chrono::milliseconds(lastData_.elapsed());
+            if (quiet < limits_.stall) {
+                stall_.start(limits_.stall - quiet);
+                return;
+            }
             stalled_ = true;
             loop_.quit();
         });
@@ -158,7 +166,8 @@ public:
         };
         QObject::connect(&progress, &QProgressDialog::canceled, &loop_, cancel);
         QObject::connect(&progress, &QDialog::rejected, &loop_, cancel);
-        stall_.start();
+        lastData_.start();
+        stall_.start(limits_.stall);
         // libcurl asks for its first call through the timer.
         waiting_ = true;
         if (!finished_) {
@@ -273,7 +282,7 @@ private:
     // A header line of any answer: redirects and interim answers ("100 Continue") come
     // through here too, each starting with its status line, and so do trailers.
     bool TakeHeader(std::string_view line) {
-        stall_.start();
+        lastData_.start();
         headerBytes_ += static_cast<std::int64_t>(line.size());
         if (headerBytes_ > limits_.maxHeaderBytes) {
             return Refuse();
@@ -320,7 +329,7 @@ private:
     }
 
     bool TakeBody(std::string_view bytes) {
-        stall_.start();
+        lastData_.start();
         long status = 0;
         curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &status);
         if (status != 200) {
@@ -342,6 +351,7 @@ private:
     QObject owner_;  // of the socket watchers
     QEventLoop loop_;
     QTimer stall_;
+    QElapsedTimer lastData_;
     QTimer curlTimer_;
     std::map<curl_socket_t, std::pair<QSocketNotifier*, QSocketNotifier*>> watchers_;
     CURLM* multi_ = nullptr;
