@@ -4,8 +4,8 @@
 #   ./setup-debian.sh run    only what building the program and opening its window need
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
-          qt6-qpa-plugins qt6-translations-l10n libgl1-mesa-dev libbenchmark-dev
-          fonts-dejavu-core fonts-liberation2 python3)
+          qt6-qpa-plugins qt6-translations-l10n libcurl4-openssl-dev libgl1-mesa-dev
+          libbenchmark-dev fonts-dejavu-core fonts-liberation2 python3)
 if [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
     # clang, the Debian package.

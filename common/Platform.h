@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/DateTime.h"
+#include "common/DownloadResult.h"
 
 namespace tesmarik {
 
@@ -39,6 +40,14 @@ public:
     virtual void OpenAddress(const std::string& address) = 0;
     // Fetches the address into the file at path; true only for a complete success.
     virtual bool Download(const std::string& address, const std::string& path) = 0;
+    // The same, telling how the download ended. A platform that cannot tell the causes of
+    // a failure apart reports each as the network's.
+    virtual DownloadResult DownloadWithOutcome(const std::string& address,
+                                               const std::string& path) {
+        return {Download(address, path) ? DownloadResult::Outcome::Ok
+                                        : DownloadResult::Outcome::NetworkFailure,
+                {}};
+    }
 
     // Files.
     virtual bool FileExists(const std::string& path) = 0;
@@ -49,7 +58,8 @@ public:
     virtual ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                           std::size_t maxChars) = 0;
     // Writes the lines as Windows-1251, each ended by CR LF, replacing the file only
-    // once it is complete; throws "Cannot create file ..." when it cannot.
+    // once it is complete (a writable file in a folder that is not is written in place);
+    // throws "Cannot create file ..." when it cannot.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
 
     virtual DateTime Now() = 0;

@@ -30,7 +30,7 @@ require("cpack made ${count} .deb files in ${scratch}" count EQUAL 1)
 
 run(dpkg-deb --field ${debs} Package Depends)
 require("is not named tesmarik:\n${output}" output MATCHES "Package: tesmarik")
-foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libc6 qt6-qpa-plugins
+foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libcurl4 libc6 qt6-qpa-plugins
         qt6-translations-l10n)
     require("does not depend on ${library}:\n${output}" output MATCHES "${library}")
 endforeach()

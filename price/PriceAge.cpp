@@ -43,9 +43,8 @@ void CheckPriceAge(TForm1& f, Platform& platform) {
     }
     // The labels keep describing the file as it was; the next visit of the tab shows the
     // new one.
-    platform.ShowMessage(DownloadUrlToFile(platform, PriceDownloadAddress(platform), path)
-                             ? kDownloadDoneMessage
-                             : kDownloadFailedMessage);
+    TellDownloadOutcome(platform, DownloadUrlToFile(platform, PriceDownloadAddress(platform), path),
+                        path, kDownloadDoneMessage);
 }
 
 }  // namespace tesmarik

@@ -18,12 +18,13 @@ void MakeSurePriceFileIsThere(TForm1& f, Platform& platform) {
         CheckPriceAge(f, platform);
         return;
     }
-    if (platform.AskAt(20, 100,
-                       "Прайса в базе данных необнаружено,\rпроизвести новую загрузку нового "
-                       "прайса?") &&
-        !DownloadUrlToFile(platform, PriceDownloadAddress(platform), path)) {
-        platform.ShowMessage(kDownloadFailedMessage);
+    if (!platform.AskAt(20, 100,
+                        "Прайса в базе данных необнаружено,\rпроизвести новую загрузку нового "
+                        "прайса?")) {
+        return;
     }
+    TellDownloadOutcome(platform, DownloadUrlToFile(platform, PriceDownloadAddress(platform), path),
+                        path, nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "app/qt/DownloadModule.h"
 
 #include <QtGlobal>
+#include <algorithm>
+#include <cstring>
 
 #include "app/qt/QtDownload.h"
 
@@ -8,12 +10,28 @@ extern "C" Q_DECL_EXPORT const char* tesmarik_download_version() {
     return TESMARIK_VERSION;
 }
 
-extern "C" Q_DECL_EXPORT bool tesmarik_download_to_file(QWidget* parent, const char* url,
-                                                        const char* path) {
+extern "C" Q_DECL_EXPORT int tesmarik_fetch_to_file(QWidget* parent, const char* url,
+                                                    const char* path, char* reason,
+                                                    std::size_t reasonSize) {
+    using Outcome = tesmarik::DownloadResult::Outcome;
+    if (reason != nullptr && reasonSize > 0) {
+        reason[0] = '\0';
+    }
     // Nothing may leave the module but its answer.
     try {
-        return tesmarik::DownloadUrlToFile(parent, url, path);
+        const tesmarik::DownloadResult result = tesmarik::DownloadUrlToFile(parent, url, path);
+        if (reason != nullptr && reasonSize > 0) {
+            std::size_t size = std::min(result.reason.size(), reasonSize - 1);
+            // Cut between characters, not inside one.
+            while (size > 0 && size < result.reason.size() &&
+                   (static_cast<unsigned char>(result.reason[size]) & 0xC0) == 0x80) {
+                --size;
+            }
+            std::memcpy(reason, result.reason.data(), size);
+            reason[size] = '\0';
+        }
+        return static_cast<int>(result.outcome);
     } catch (...) {
-        return false;
+        return static_cast<int>(Outcome::NetworkFailure);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -30,7 +31,7 @@ bool Downloader::Load() {
         const auto version =
             reinterpret_cast<TesmarikDownloadVersion>(library->resolve(kDownloadVersionSymbol));
         const auto download =
-            reinterpret_cast<TesmarikDownloadToFile>(library->resolve(kDownloadToFileSymbol));
+            reinterpret_cast<TesmarikFetchToFile>(library->resolve(kFetchToFileSymbol));
         if (version == nullptr || download == nullptr ||
             std::strcmp(version(), TESMARIK_VERSION) != 0) {
             reasons += "\n  " + library->fileName() + ": not a download module of version " +
@@ -47,8 +48,25 @@ bool Downloader::Load() {
     return false;
 }
 
-bool Downloader::Download(QWidget* parent, const std::string& url, const std::string& path) {
-    return Load() && download_(parent, url.c_str(), path.c_str());
+DownloadResult Downloader::Download(QWidget* parent, const std::string& url,
+                                    const std::string& path) {
+    using Outcome = DownloadResult::Outcome;
+    if (!Load()) {
+        return {Outcome::NetworkFailure, {}};
+    }
+    std::array<char, 512> reason{};
+    const int code = download_(parent, url.c_str(), path.c_str(), reason.data(), reason.size());
+    reason.back() = '\0';
+    switch (code) {
+        case static_cast<int>(Outcome::Ok):
+            return {Outcome::Ok, {}};
+        case static_cast<int>(Outcome::LocalFailure):
+            return {Outcome::LocalFailure, reason.data()};
+        case static_cast<int>(Outcome::Cancelled):
+            return {Outcome::Cancelled, {}};
+        default:
+            return {Outcome::NetworkFailure, {}};
+    }
 }
 
 }  // namespace tesmarik

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/qt/DownloadModule.h"
+#include "common/DownloadResult.h"
 
 class QWidget;
 
@@ -14,14 +15,14 @@ namespace tesmarik {
 
 // Downloads through the download module, which it loads from the first of its folders
 // that holds a module of the program's own version, at the first download. Without one,
-// every download fails and the reason goes to the standard error once.
+// every download fails as the network's and the reason goes to the standard error once.
 class Downloader {
 public:
     // Without folders, the program's own folders, looked up at the first download.
     Downloader() = default;
     explicit Downloader(QStringList folders) : folders_(std::move(folders)) {}
 
-    bool Download(QWidget* parent, const std::string& url, const std::string& path);
+    DownloadResult Download(QWidget* parent, const std::string& url, const std::string& path);
 
     // The program's own folders: beside the program (the build tree) and the installed
     // module folder relative to it.
@@ -33,7 +34,7 @@ private:
     QStringList folders_;
     bool tried_ = false;
     std::unique_ptr<QLibrary> library_;
-    TesmarikDownloadToFile download_ = nullptr;
+    TesmarikFetchToFile download_ = nullptr;
 };
 
 }  // namespace tesmarik

@@ -214,6 +214,9 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
         bytes += "\r\n";
     }
     QSaveFile file(Path(path));
+    // Replaced whole where a temporary file can be made beside it; in a folder the user may
+    // not write to, a file the user may write is written in place instead.
+    file.setDirectWriteFallback(true);
     errno = 0;
     bool ok = file.open(QIODevice::WriteOnly);
     int reason = errno;

@@ -13,7 +13,8 @@ namespace tesmarik {
 
 // The file system part of the platform, shared by the program and the scenario runner:
 // Windows-1251 text on disk, UTF-8 in the program; reports replace a file only once
-// they are completely written.
+// they are completely written, but for a writable file in a read-only folder, which is
+// written in place.
 class QtFiles {
 public:
     static bool Exists(const std::string& path);

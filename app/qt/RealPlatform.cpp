@@ -122,6 +122,11 @@ void RealPlatform::OpenAddress(const std::string& address) {
 }
 
 bool RealPlatform::Download(const std::string& address, const std::string& path) {
+    return DownloadWithOutcome(address, path).Succeeded();
+}
+
+DownloadResult RealPlatform::DownloadWithOutcome(const std::string& address,
+                                                 const std::string& path) {
     BeforeDialog();
     return downloader_.Download(parent_, address, path);
 }
@@ -160,9 +165,13 @@ std::string RealPlatform::PriceFilePath() {
         cache = QDir::homePath() + "/.cache";
     }
     const QString folder = cache + "/tesmarik";
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Made for the user alone when it is missing; one that exists keeps the permissions
+    // its owner gave it.
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(cache);
+        QDir().mkdir(folder,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
     return (folder + "/1.csv").toStdString();
 #endif
 }

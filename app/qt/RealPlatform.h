@@ -29,6 +29,8 @@ public:
     std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
     void OpenAddress(const std::string& address) override;
     bool Download(const std::string& address, const std::string& path) override;
+    DownloadResult DownloadWithOutcome(const std::string& address,
+                                       const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<DateTime> FileLastWrite(const std::string& path) override;
     ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,

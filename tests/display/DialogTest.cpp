@@ -84,7 +84,7 @@ protected:
 };
 
 // The first visit without a price file: the tab is drawn behind the prompt and behind the
-// progress of the download.
+// progress of the download; Cancel in the progress is not called a failed connection.
 TEST_F(Dialogs, TheTabIsDrawnBehindThePromptAndTheProgress) {
     qputenv("TESMARIK_SELLER", QByteArray::fromStdString(seller_.Host()));
     Open();
@@ -111,6 +111,15 @@ TEST_F(Dialogs, TheTabIsDrawnBehindThePromptAndTheProgress) {
         }));
         user.Settle(300);
         EXPECT_GT(PriceTabInk(user), 50);
+
+        // Cancel is the user's choice, not a failed connection.
+        user.Key("Escape");
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }, 3000));
+        user.Settle(300);
+        for (const QString& text : RealWindow::Dialogs(user)) {
+            EXPECT_FALSE(text.contains(QString::fromUtf8("соединение"))) << text.toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(home_.path() + "/.cache/tesmarik/1.csv"));
     });
     qunsetenv("TESMARIK_SELLER");
 }

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -186,6 +190,59 @@ TEST_F(MassTabFiles, AFailedSaveLeavesTheExistingFileUntouched) {
     // The window is unchanged and the user may save again.
     Run("saveas " + path.string() + "\nclick Button11\n");
     EXPECT_EQ(ReadBytes(path), FileWithLines(kWorkedExampleReport));
+}
+
+// Runs the step in a child process as a user whom permissions stop (nobody, when the tests
+// run as the superuser, who may write anywhere); the step's exit status, or -1.
+int AsOrdinaryUser(const std::function<bool()>& step) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(2);
+        }
+        _exit(step() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+// A folder the user may not write to, holding a file the user may write: the report is
+// written into that file in place. Without such a file the error is the one of any failed
+// save.
+TEST_F(MassTabFiles, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
+    RunWorkedExample();
+    const fs::path path = Reports() / "shared.txt";
+    const fs::path missing = Reports() / "new.txt";
+    // Longer than the new report: nothing of it may stay behind the new one.
+    std::ofstream(path, std::ios::binary) << std::string(1000, 'x') << "\r\n";
+    using fs::perms;
+    fs::permissions(folder_, perms::owner_all | perms::group_read | perms::group_exec |
+                                 perms::others_read | perms::others_exec);
+    fs::permissions(path, perms::owner_read | perms::owner_write | perms::group_read |
+                              perms::group_write | perms::others_read | perms::others_write);
+    fs::permissions(Reports(), perms::owner_read | perms::owner_exec | perms::group_read |
+                                   perms::group_exec | perms::others_read | perms::others_exec);
+
+    const int status = AsOrdinaryUser([&] {
+        out_.str("");
+        Run("saveas " + path.string() + "\nclick Button11\n");
+        const bool saved = out_.str().find("error:") == std::string::npos;
+        out_.str("");
+        Run("saveas " + missing.string() + "\nclick Button11\n");
+        const bool refused = out_.str().find("error: Cannot create file \"" + missing.string() +
+                                             "\". Permission denied") != std::string::npos;
+        if (!saved || !refused) {
+            std::cerr << out_.str();
+        }
+        return saved && refused;
+    });
+    fs::permissions(Reports(), perms::owner_all);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(path), FileWithLines(kWorkedExampleReport));
+    EXPECT_EQ(ReportFiles(), std::vector<fs::path>{"shared.txt"});
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+// Where the real platform keeps the price file, and what it does to the folders there.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "app/qt/RealPlatform.h"
+
+namespace tesmarik {
+namespace {
+
+constexpr auto kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                            QFileDevice::ExeOwner | QFileDevice::ReadUser | QFileDevice::WriteUser |
+                            QFileDevice::ExeUser;
+
+// The user's cache folder moved into a temporary folder for one test.
+class PriceFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(cache.isValid());
+        saved_ = qgetenv("XDG_CACHE_HOME");
+        hadCache_ = qEnvironmentVariableIsSet("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    }
+    void TearDown() override {
+        if (hadCache_) {
+            qputenv("XDG_CACHE_HOME", saved_);
+        } else {
+            qunsetenv("XDG_CACHE_HOME");
+        }
+    }
+
+    QTemporaryDir cache;
+
+private:
+    QByteArray saved_;
+    bool hadCache_ = false;
+};
+
+TEST_F(PriceFolder, AMissingFolderIsMadeForTheUserAlone) {
+    RealPlatform platform;
+    const QString folder = cache.filePath("tesmarik");
+    EXPECT_EQ(platform.PriceFilePath(), (folder + "/1.csv").toStdString());
+    ASSERT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(QFile::permissions(folder), kOwnerOnly);
+}
+
+TEST_F(PriceFolder, AnExistingFolderKeepsItsPermissions) {
+    const QString folder = cache.filePath("tesmarik");
+    const auto chosen = kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(QFile::setPermissions(folder, chosen));
+    RealPlatform platform;
+    for (int lookUp = 0; lookUp < 2; ++lookUp) {
+        EXPECT_EQ(platform.PriceFilePath(), (folder + "/1.csv").toStdString());
+        EXPECT_EQ(QFile::permissions(folder), chosen);
+    }
+}
+
+}  // namespace
+}  // namespace tesmarik
