@@ -51,12 +51,6 @@ private:
 
 class Dialogs : public RealWindow {
 protected:
-    void ClickPriceTab(XUser& user) {
-        QTabBar* bar =
-            user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
-        user.Click(bar, user.OnGui([&] { return bar->tabRect(2).center(); }));
-    }
-
     // Dark pixels of the price tab's page as the X server shows it now, beside the dialog
     // that stands over part of it.
     int PriceTabInk(XUser& user) {
@@ -89,9 +83,8 @@ TEST_F(Dialogs, TheTabIsDrawnBehindThePromptAndTheProgress) {
     qputenv("TESMARIK_SELLER", QByteArray::fromStdString(seller_.Host()));
     Open();
     RunAsUser([&](XUser& user) {
-        ClickPriceTab(user);
-        ASSERT_TRUE(
-            user.WaitFor([] { return qobject_cast<QMessageBox*>(OpenDialog()) != nullptr; }));
+        ClickTab(user, 2);
+        ASSERT_TRUE(WaitForMessageBox(user));
         user.Settle(300);
         EXPECT_GT(PriceTabInk(user), 50);
         // Qt's own buttons speak Russian.
@@ -129,9 +122,8 @@ TEST_F(Dialogs, TheAgeIsShownWhileTheStalePromptAsks) {
     PlacePriceFile(2);
     Open();
     RunAsUser([&](XUser& user) {
-        ClickPriceTab(user);
-        ASSERT_TRUE(
-            user.WaitFor([] { return qobject_cast<QMessageBox*>(OpenDialog()) != nullptr; }));
+        ClickTab(user, 2);
+        ASSERT_TRUE(WaitForMessageBox(user));
         user.Settle(300);
         const std::string age = user.OnGui([&] { return Model().form.Label27.Text; });
         ASSERT_NE(age.find('2'), std::string::npos) << age;

@@ -13,18 +13,10 @@
 namespace tesmarik {
 namespace {
 
-class Input : public RealWindow {
+class Input : public RealWindowWithPrices {
 protected:
-    void SetUp() override {
-        RealWindow::SetUp();
-        PlacePriceFile(0);
-        Open();
-    }
-
     void ShowTab(XUser& user, int index) {
-        QTabBar* bar =
-            user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
-        user.Click(bar, user.OnGui([&] { return bar->tabRect(index).center(); }));
+        ClickTab(user, index);
         ASSERT_TRUE(
             user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == index; }));
     }

@@ -19,14 +19,8 @@
 namespace tesmarik {
 namespace {
 
-class Look : public RealWindow {
+class Look : public RealWindowWithPrices {
 protected:
-    void SetUp() override {
-        RealWindow::SetUp();
-        PlacePriceFile(0);
-        Open();
-    }
-
     void ShowTab(XUser& user, int index) {
         Act(user, [index](Window& w) { ChangePage(w, w.form.PageControl1, index); });
         user.Settle(200);

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 namespace tesmarik {
@@ -67,6 +69,16 @@ void RealWindow::Open() {
 void RealWindow::Act(XUser& user, const std::function<void(Window&)>& action) {
     user.OnGui([&] { window_->Binding().Act(action); });
     user.Settle(50);
+}
+
+void RealWindow::ClickTab(XUser& user, int index) {
+    QTabBar* bar =
+        user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
+    user.Click(bar, user.OnGui([&] { return bar->tabRect(index).center(); }));
+}
+
+bool RealWindow::WaitForMessageBox(XUser& user) {
+    return user.WaitFor([] { return qobject_cast<QMessageBox*>(OpenDialog()) != nullptr; });
 }
 
 QStringList RealWindow::Dialogs(XUser& user) {

@@ -31,6 +31,10 @@ protected:
     // A step of setting up, done as the user would (through the user actions), from the
     // user's thread.
     void Act(XUser& user, const std::function<void(Window&)>& action);
+    // Clicks the tab of the tab control, as the user does.
+    void ClickTab(XUser& user, int index);
+    // Waits until a message box is open.
+    static bool WaitForMessageBox(XUser& user);
     // The texts of the dialogs shown so far (message boxes, prompts, progress).
     QStringList Dialogs(XUser& user);
     // The dialog open now, or none.
@@ -42,6 +46,16 @@ protected:
 private:
     class DialogLog;
     DialogLog* log_ = nullptr;
+};
+
+// The window opened with a fresh price list in the cache.
+class RealWindowWithPrices : public RealWindow {
+protected:
+    void SetUp() override {
+        RealWindow::SetUp();
+        PlacePriceFile(0);
+        Open();
+    }
 };
 
 // How many pixels of the image are dark (every channel below the limit): the pixels of
