@@ -52,26 +52,24 @@ private:
 class Dialogs : public RealWindow {
 protected:
     // Dark pixels of the price tab's page as the X server shows it now, beside the dialog
-    // that stands over part of it.
-    int PriceTabInk(XUser& user) {
-        return user.OnGui([&] {
-            auto* tabs = static_cast<QTabWidget*>(W("PageControl1"));
-            if (tabs->currentIndex() != 2 || OpenDialog() == nullptr) {
-                return 0;
-            }
-            QWidget* page = tabs->currentWidget();
-            QImage shot = OnScreen(page);
-            const QRect dialog(page->mapFromGlobal(OpenDialog()->frameGeometry().topLeft()),
-                               OpenDialog()->frameGeometry().size());
-            for (int y = 0; y < shot.height(); ++y) {
-                for (int x = 0; x < shot.width(); ++x) {
-                    if (dialog.contains(x, y)) {
-                        shot.setPixelColor(x, y, Qt::white);
-                    }
+    // that stands over part of it. On the program's thread.
+    int PriceTabInk() {
+        auto* tabs = static_cast<QTabWidget*>(W("PageControl1"));
+        if (tabs->currentIndex() != 2 || OpenDialog() == nullptr) {
+            return 0;
+        }
+        QWidget* page = tabs->currentWidget();
+        QImage shot = OnScreen(page);
+        const QRect dialog(page->mapFromGlobal(OpenDialog()->frameGeometry().topLeft()),
+                           OpenDialog()->frameGeometry().size());
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (dialog.contains(x, y)) {
+                    shot.setPixelColor(x, y, Qt::white);
                 }
             }
-            return DarkPixels(shot);
-        });
+        }
+        return DarkPixels(shot);
     }
 
     SilentSeller seller_;
@@ -85,8 +83,7 @@ TEST_F(Dialogs, TheTabIsDrawnBehindThePromptAndTheProgress) {
     RunAsUser([&](XUser& user) {
         ClickTab(user, 2);
         ASSERT_TRUE(WaitForMessageBox(user));
-        user.Settle(300);
-        EXPECT_GT(PriceTabInk(user), 50);
+        EXPECT_TRUE(user.WaitFor([&] { return PriceTabInk() > 50; }));
         // Qt's own buttons speak Russian.
         const QStringList buttons = user.OnGui([] {
             QStringList texts;
@@ -102,8 +99,7 @@ TEST_F(Dialogs, TheTabIsDrawnBehindThePromptAndTheProgress) {
         ASSERT_TRUE(user.WaitFor([] {
             return OpenDialog() != nullptr && qobject_cast<QMessageBox*>(OpenDialog()) == nullptr;
         }));
-        user.Settle(300);
-        EXPECT_GT(PriceTabInk(user), 50);
+        EXPECT_TRUE(user.WaitFor([&] { return PriceTabInk() > 50; }));
 
         // Cancel is the user's choice, not a failed connection.
         user.Key("Escape");

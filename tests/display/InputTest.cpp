@@ -80,7 +80,7 @@ TEST_F(Input, TheWheelChangesOnlyAFocusedList) {
 
         user.OnGui([&] { diameter->setFocus(); });
         user.Wheel(diameter, 1);
-        EXPECT_NE(user.OnGui([&] { return Model().form.ComboBox2.Text; }), "530");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.ComboBox2.Text != "530"; }));
 
         QWidget* bar =
             user.OnGui([&] { return static_cast<QTabWidget*>(W("PageControl1"))->tabBar(); });
@@ -101,7 +101,7 @@ TEST_F(Input, ThePriceGridScrollsByWholeRows) {
             EXPECT_EQ(user.OnGui([&] { return grid->rowViewportPosition(grid->rowAt(0)); }), 0)
                 << "after " << notches;
         }
-        EXPECT_GT(user.OnGui([&] { return grid->verticalScrollBar()->value(); }), 0);
+        EXPECT_TRUE(user.WaitFor([&] { return grid->verticalScrollBar()->value() > 0; }));
     });
 }
 
