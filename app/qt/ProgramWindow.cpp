@@ -38,8 +38,7 @@ QIcon ProgramIcon() {
 ProgramWindow::ApplicationSetup::ApplicationSetup() {
     // No display name: the window manager would append it to the form's caption.
     QApplication::setApplicationName("tesmarik");
-    // The buttons and captions of Qt's own dialogs (save dialog, message boxes) in Russian,
-    // and dates in the save dialog as the program shows them.
+    // The buttons and captions of Qt's own dialogs (save dialog, message boxes) in Russian.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     if (qtTexts.load(QLocale(), "qtbase", "_",
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -59,7 +58,7 @@ void ProgramWindow::Show() {
     // never reports that activation, so the program runs it itself; later activations
     // report themselves through the window's activation event.
     binding_.TopLevel()->activateWindow();
-    binding_.Fire([this] { window_.Activate(); });
+    binding_.Act([](Window& w) { w.Activate(); });
 }
 
 }  // namespace tesmarik

@@ -1,7 +1,6 @@
 // The real download against the stand-in seller server on loopback, which answers well or
 // misbehaves in one way per mode, and against a file system that refuses the file.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -17,7 +16,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -27,6 +25,7 @@
 #include "app/qt/Downloader.h"
 #include "app/qt/QtDownload.h"
 #include "price/PriceDownload.h"
+#include "tests/FileSizeLimit.h"
 
 namespace tesmarik {
 namespace {
@@ -363,17 +362,12 @@ TEST_F(Download, AFullDiskKeepsTheEarlierFileAndSaysSo) {
     for (const char* mode : {"normal", "drip", "chunked"}) {
         Seller seller(mode);
         ASSERT_NE(seller.Port(), 0) << mode;
-        rlimit old{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = 1000;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const Timed run = TimedDownload([&] {
-            return DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits);
-        });
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previousHandler);
+        const Timed run = [&] {
+            const FileSizeLimit fullDisk(1000);
+            return TimedDownload([&] {
+                return DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits);
+            });
+        }();
 
         EXPECT_STREQ(Name(run.result.outcome), "LocalFailure") << mode;
         EXPECT_EQ(run.result.reason, "файл больше, чем разрешено записывать") << mode;

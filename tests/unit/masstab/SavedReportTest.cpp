@@ -2,11 +2,9 @@
 // file replaced whole or not at all.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "app/Window.h"
+#include "tests/FileSizeLimit.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
@@ -171,15 +170,10 @@ TEST_F(MassTabFiles, AFailedSaveLeavesTheExistingFileUntouched) {
     const fs::path path = Reports() / "kept.txt";
     std::ofstream(path, std::ios::binary) << "old report\r\n";
 
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 40;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Run("saveas " + path.string() + "\nclick Button11\n");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const FileSizeLimit fullDisk(40);
+        Run("saveas " + path.string() + "\nclick Button11\n");
+    }
 
     EXPECT_NE(out_.str().find("error: Cannot create file \"" + path.string() + "\". "),
               std::string::npos)
