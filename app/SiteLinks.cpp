@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/form/SellerIdentity.h"
+#include "form/SellerIdentity.h"
 
 namespace tesmarik {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form/TForm1.h"
 #include "common/Controls.h"
 #include "common/Platform.h"
+#include "form/TForm1.h"
 
 namespace tesmarik {
 

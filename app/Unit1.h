@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/SharedState.h"
-#include "app/form/TForm1.h"
+#include "form/TForm1.h"
 
 namespace tesmarik {
 

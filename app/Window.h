@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/SharedState.h"
-#include "app/form/TForm1.h"
 #include "common/Controls.h"
 #include "common/Platform.h"
+#include "form/TForm1.h"
 
 namespace tesmarik {
 

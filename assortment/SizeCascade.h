@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form/TForm1.h"
 #include "assortment/AssortmentState.h"
+#include "form/TForm1.h"
 #include "masscalc/PipeState.h"
 
 namespace tesmarik {

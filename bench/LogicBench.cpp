@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/QtFiles.h"
 #include "assortment/SizeGrid.h"
 #include "assortment/SizeTableSource.h"
 #include "bench/BenchWindow.h"
 #include "bench/PriceFileAtLimits.h"
 #include "common/Numbers.h"
+#include "files/QtFiles.h"
 #include "price/PriceFileReader.h"
 #include "price/PriceFilter.h"
 #include "price/SearchLists.h"

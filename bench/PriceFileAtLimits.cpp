@@ -1,6 +1,6 @@
 #include "bench/PriceFileAtLimits.h"
 
-#include "app/qt/QtFiles.h"
+#include "files/QtFiles.h"
 #include "price/PriceState.h"
 
 namespace tesmarik {

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${TESMARIK_BENCH_BUILD:-build-bench}
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESMARIK_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" \
     --target tesmarik-bench-logic tesmarik-bench-start tesmarik-bench-empty >/dev/null
 

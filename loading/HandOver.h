@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form/TForm1.h"
+#include "form/TForm1.h"
 #include "loading/LoadingState.h"
 
 namespace tesmarik {

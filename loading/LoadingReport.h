@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/form/TForm1.h"
+#include "form/TForm1.h"
 #include "loading/LoadingFigures.h"
 
 namespace tesmarik {

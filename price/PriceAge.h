@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/form/TForm1.h"
 #include "common/DateTime.h"
 #include "common/Platform.h"
+#include "form/TForm1.h"
 
 namespace tesmarik {
 

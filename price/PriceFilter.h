@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form/TForm1.h"
+#include "form/TForm1.h"
 #include "price/PriceState.h"
 
 namespace tesmarik {

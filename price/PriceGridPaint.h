@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form/TForm1.h"
 #include "common/Controls.h"
+#include "form/TForm1.h"
 
 namespace tesmarik {
 

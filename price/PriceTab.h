@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form/TForm1.h"
 #include "common/Platform.h"
+#include "form/TForm1.h"
 #include "price/PriceState.h"
 
 namespace tesmarik {

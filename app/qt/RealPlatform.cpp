@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/form/SellerIdentity.h"
-#include "app/qt/QtFiles.h"
+#include "files/QtFiles.h"
+#include "form/SellerIdentity.h"
 
 namespace tesmarik {
 

@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QTextBlock>
 
-#include "app/qt/QtFiles.h"
+#include "files/QtFiles.h"
 #include "price/PriceGridPaint.h"
 #include "tests/display/RealWindow.h"
 #include "tests/display/Steps.h"

@@ -38,6 +38,11 @@ struct Scene {
 // acceptance scripts and shown by the real binding.
 class SceneShot : public testing::TestWithParam<Scene> {};
 
+// Names the scene in test listings instead of dumping its pointers.
+void PrintTo(const Scene& scene, std::ostream* out) {
+    *out << scene.name;
+}
+
 TEST_P(SceneShot, ShowsTheWindowAfterTheSteps) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());

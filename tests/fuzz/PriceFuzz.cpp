@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/form/TForm1.h"
-#include "app/qt/QtFiles.h"
 #include "common/Error.h"
 #include "common/Text.h"
+#include "files/QtFiles.h"
+#include "form/TForm1.h"
 #include "price/PriceFileReader.h"
 #include "price/PriceFilter.h"
 #include "price/PriceGridPaint.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/QtFiles.h"
 #include "common/Platform.h"
+#include "files/QtFiles.h"
 
 namespace tesmarik {
 

@@ -7,9 +7,9 @@
 
 #include "app/Unit1.h"
 #include "app/UserActions.h"
-#include "app/qt/QtFiles.h"
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "files/QtFiles.h"
 #include "tools/scenario/PropertyText.h"
 
 namespace tesmarik {

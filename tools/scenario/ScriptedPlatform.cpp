@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/qt/QtFiles.h"
 #include "common/Error.h"
+#include "files/QtFiles.h"
 
 namespace tesmarik {
 

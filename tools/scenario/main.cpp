@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "app/Window.h"
-#include "app/form/SellerIdentity.h"
+#include "form/SellerIdentity.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 

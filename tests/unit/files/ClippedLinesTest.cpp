@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/QtFiles.h"
 #include "common/Error.h"
 #include "common/Platform.h"
+#include "files/QtFiles.h"
 
 namespace tesmarik {
 namespace {
@@ -41,6 +41,11 @@ const Case kCases[] = {
     {"text after empty extra lines", "a\nb\nc\n\n\nd", {"a", "b", "c"}, true},
     {"NUL bytes are characters", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}, false},
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SplitLinesClipped : public testing::TestWithParam<Case> {};
 

@@ -3,7 +3,7 @@
 // every action that the window still says and shows only what the program means to.
 //
 // ./test.sh runs 3,000 actions with a fixed seed. A longer run, or another seed:
-//   TESMARIK_MONKEY_ACTIONS=100000 TESMARIK_MONKEY_SEED=7 build/unit_monkey
+//   TESMARIK_MONKEY_ACTIONS=100000 TESMARIK_MONKEY_SEED=7 build/unit_scenario
 // TESMARIK_MONKEY_KEEP=1 keeps the run's folder. On a failure the whole run is left behind as a
 // scenario script (its path is printed), which tesmarik-scenario replays.
 #include <gtest/gtest.h>
@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "app/Window.h"
-#include "app/qt/QtFiles.h"
 #include "common/Controls.h"
-#include "tests/unit/monkey/ProgramTexts.h"
-#include "tests/unit/monkey/RandomInput.h"
+#include "files/QtFiles.h"
+#include "tests/unit/scenario/ProgramTexts.h"
+#include "tests/unit/scenario/RandomInput.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 

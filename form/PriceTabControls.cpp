@@ -1,4 +1,4 @@
-#include "app/form/PriceTabControls.h"
+#include "form/PriceTabControls.h"
 
 #include <initializer_list>
 

@@ -1,4 +1,4 @@
-#include "tests/unit/monkey/ProgramTexts.h"
+#include "tests/unit/scenario/ProgramTexts.h"
 
 #include <functional>
 #include <vector>

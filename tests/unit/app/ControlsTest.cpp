@@ -2,7 +2,7 @@
 
 #include "app/SharedState.h"
 #include "app/Unit1.h"
-#include "app/form/TForm1.h"
+#include "form/TForm1.h"
 
 namespace tesmarik {
 namespace {

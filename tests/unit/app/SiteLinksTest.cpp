@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/Window.h"
-#include "app/form/SellerIdentity.h"
-#include "app/qt/QtFiles.h"
+#include "files/QtFiles.h"
+#include "form/SellerIdentity.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
 namespace tesmarik {

@@ -1,4 +1,4 @@
-#include "app/form/MassTabControls.h"
+#include "form/MassTabControls.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "app/qt/QtFiles.h"
+#include "files/QtFiles.h"
 
 #include <QDateTime>
 #include <QDir>

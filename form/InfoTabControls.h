@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form/ControlMacro.h"
 #include "common/Controls.h"
+#include "form/ControlMacro.h"
 
 namespace tesmarik {
 

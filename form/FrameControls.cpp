@@ -1,6 +1,6 @@
-#include "app/form/FrameControls.h"
+#include "form/FrameControls.h"
 
-#include "app/form/SellerIdentity.h"
+#include "form/SellerIdentity.h"
 
 namespace tesmarik {
 

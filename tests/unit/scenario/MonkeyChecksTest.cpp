@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/unit/monkey/ProgramTexts.h"
-#include "tests/unit/monkey/RandomInput.h"
+#include "tests/unit/scenario/ProgramTexts.h"
+#include "tests/unit/scenario/RandomInput.h"
 
 namespace tesmarik {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/form/FrameControls.h"
-#include "app/form/InfoTabControls.h"
-#include "app/form/LoadingTabControls.h"
-#include "app/form/MassTabControls.h"
-#include "app/form/PriceTabControls.h"
 #include "common/Controls.h"
+#include "form/FrameControls.h"
+#include "form/InfoTabControls.h"
+#include "form/LoadingTabControls.h"
+#include "form/MassTabControls.h"
+#include "form/PriceTabControls.h"
 
 namespace tesmarik {
 

@@ -1,4 +1,4 @@
-#include "app/form/InfoTabControls.h"
+#include "form/InfoTabControls.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/form/LoadingTabControls.h"
+#include "form/LoadingTabControls.h"
 
 #include <iterator>
 

@@ -1,9 +1,9 @@
-#include "tests/unit/monkey/RandomInput.h"
+#include "tests/unit/scenario/RandomInput.h"
 
 #include <cctype>
 #include <cstdio>
 
-#include "app/qt/QtFiles.h"
+#include "files/QtFiles.h"
 
 namespace tesmarik {
 
