@@ -64,6 +64,14 @@ void LeaveControl(Window& w, Control& control) {
     w.Dispatch(control.OnMouseLeave);
 }
 
+void ChooseMenuItem(Window& w, Control& control, std::size_t index) {
+    if (index < control.PopupMenu.size()) {
+        // A copy: the handler may rebuild the menu it was chosen from.
+        const Event handler = control.PopupMenu[index].OnClick;
+        w.Dispatch(handler);
+    }
+}
+
 void ChangePage(Window& w, PageControl& pages, int index) {
     if (index < 0 || index >= static_cast<int>(pages.Pages.size()) ||
         index == pages.ActivePageIndex) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "app/Window.h"
@@ -20,6 +21,8 @@ void PickRadio(Window& w, RadioGroup& group, int index);
 void ClickControl(Window& w, Control& control);
 void HoverControl(Window& w, Control& control);
 void LeaveControl(Window& w, Control& control);
+// An item of the control's context menu chosen; an index past the menu does nothing.
+void ChooseMenuItem(Window& w, Control& control, std::size_t index);
 // Another tab of a tab control brought to the front by the user.
 void ChangePage(Window& w, PageControl& pages, int index);
 

@@ -76,6 +76,12 @@ using Event = std::function<void()>;
 // A typed key: a character, '\r' for Enter or '\b' for Backspace.
 using KeyEvent = std::function<void(char32_t key)>;
 
+// One item of a context menu: its caption and what choosing it does.
+struct MenuItem {
+    std::string Caption;
+    Event OnClick;
+};
+
 class Control {
 public:
     Control(ControlRegistry& registry, std::string name, ControlKind kind);
@@ -106,6 +112,9 @@ public:
     Event OnClick;
     Event OnMouseMove;
     Event OnMouseLeave;
+    // The menu the right mouse button (or the menu key) opens on the control; the
+    // desktop's own menu when empty.
+    std::vector<MenuItem> PopupMenu;
 
     // Places the control on its parent (coordinates relative to the parent).
     Control& Place(Control* parent, int left, int top, int width, int height);

@@ -24,6 +24,7 @@
 
 #include "app/Unit1.h"
 #include "app/UserActions.h"
+#include "app/qt/ContextMenu.h"
 #include "app/qt/DesktopStyle.h"
 #include "app/qt/FramedGroupBox.h"
 #include "app/qt/QtGridDelegate.h"
@@ -187,6 +188,7 @@ public:
         if (widget_->toolTip() != Q(control_.Hint)) {
             widget_->setToolTip(Q(control_.Hint));
         }
+        SyncContextMenu(control_, widget_);
         SyncGeometry();
         // The program entry shows the window itself; the binding shows and hides the rest.
         if (widget_->parentWidget() != nullptr &&
@@ -212,6 +214,7 @@ protected:
         router_->setParent(widget);
         widget->installEventFilter(router_);
         widget->setMouseTracking(true);
+        OfferContextMenu(binding_, control_, widget);
         if (control_.HandCursor) {
             widget->setCursor(Qt::PointingHandCursor);
         }
