@@ -1,11 +1,26 @@
-# The Debian package (cpack -G DEB in the build folder): the program, its desktop entry
-# and its icon, with the libraries it needs declared as dependencies.
+# The Debian package (cpack -G DEB in the build folder): the program, its desktop entry,
+# its icon and its AppStream metainfo, with the libraries it needs declared as
+# dependencies.
 include(GNUInstallDirs)
+
+# The AppStream id in reverse-DNS form of the program's own host; the desktop entry and
+# the metainfo are named after it, as software centres expect.
+set(TESMARIK_APPSTREAM_ID example.tesmarik.tesmarik)
+# No licence has been granted for the program.
+set(TESMARIK_LICENSE LicenseRef-proprietary)
+# The day this version was released; set anew with the version.
+set(TESMARIK_RELEASE_DATE 2026-12-10)
 
 install(TARGETS tesmarik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS tesmarik-download LIBRARY DESTINATION ${TESMARIK_MODULE_DIR})
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/tesmarik.desktop
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${TESMARIK_APPSTREAM_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The metainfo names the version and the seller's site of this build.
+set(TESMARIK_METAINFO ${CMAKE_BINARY_DIR}/packaging/${TESMARIK_APPSTREAM_ID}.metainfo.xml)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${TESMARIK_APPSTREAM_ID}.metainfo.xml.in
+    ${TESMARIK_METAINFO} @ONLY)
+install(FILES ${TESMARIK_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon is the seller's logo as the information tab draws it.
 set(TESMARIK_ICON ${CMAKE_BINARY_DIR}/packaging/tesmarik.png)
@@ -41,13 +56,21 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The window's fonts (Arial, Courier New, Times New Roman) are matched by these.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+
 include(CPack)
 
 if(TESMARIK_BUILD_TESTS)
     # Builds the package, unpacks it into a scratch root and looks at what it holds.
-    add_test(NAME package/deb
-        COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
-                -DMODULE_DIR=${TESMARIK_MODULE_DIR}
-                -P ${CMAKE_SOURCE_DIR}/packaging/CheckPackage.cmake)
-    set_tests_properties(package/deb PROPERTIES TIMEOUT 300)
+    foreach(generator DEB)
+        string(TOLOWER ${generator} kind)
+        add_test(NAME package/${kind}
+            COMMAND ${CMAKE_COMMAND} -DGENERATOR=${generator} -DCPACK=${CMAKE_CPACK_COMMAND}
+                    -DBUILD=${CMAKE_BINARY_DIR} -DMODULE_DIR=${TESMARIK_MODULE_DIR}
+                    -DAPPSTREAM_ID=${TESMARIK_APPSTREAM_ID} -DVERSION=${PROJECT_VERSION}
+                    -P ${CMAKE_SOURCE_DIR}/packaging/CheckPackage.cmake)
+        set_tests_properties(package/${kind} PROPERTIES TIMEOUT 300)
+    endforeach()
+    add_test(NAME package/metainfo
+        COMMAND ${CMAKE_COMMAND} -DMETAINFO=${TESMARIK_METAINFO}
+                -P ${CMAKE_SOURCE_DIR}/packaging/ValidateMetainfo.cmake)
 endif()
