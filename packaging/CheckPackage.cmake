@@ -1,4 +1,4 @@
-# Builds the package of the build folder BUILD with CPACK for GENERATOR (DEB),
+# Builds the package of the build folder BUILD with CPACK for GENERATOR (DEB or RPM),
 # checks what it declares, unpacks it into a scratch root and checks that it installs the
 # program, its download module where the program looks for it, a valid desktop entry, its
 # icon and valid AppStream metainfo of this version.
@@ -44,6 +44,8 @@ set(metainfo usr/share/metainfo/${APPSTREAM_ID}.metainfo.xml)
 # What the package declares, then its files unpacked into the root.
 if(GENERATOR STREQUAL DEB)
     include(${CMAKE_CURRENT_LIST_DIR}/CheckDeb.cmake)
+elseif(GENERATOR STREQUAL RPM)
+    include(${CMAKE_CURRENT_LIST_DIR}/CheckRpm.cmake)
 else()
     message(FATAL_ERROR "no check for packages of kind ${GENERATOR}")
 endif()
