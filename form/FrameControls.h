@@ -5,6 +5,12 @@
 
 namespace tesmarik {
 
+// The places of the tabs on PageControl1.
+inline constexpr int kMassTab = 0;
+inline constexpr int kLoadingTab = 1;
+inline constexpr int kPriceTab = 2;
+inline constexpr int kInfoTab = 3;
+
 // The window itself, its timer, the tab control with its four tabs and the header strip.
 struct FrameControls {
     explicit FrameControls(ControlRegistry& registry);

@@ -10,8 +10,6 @@ namespace tesmarik {
 
 namespace {
 
-constexpr int kPriceTabIndex = 2;
-
 void MakeSurePriceFileIsThere(TForm1& f, Platform& platform) {
     const std::string path = platform.PriceFilePath();
     if (platform.FileExists(path)) {
@@ -30,7 +28,7 @@ void MakeSurePriceFileIsThere(TForm1& f, Platform& platform) {
 }  // namespace
 
 void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
-    if (f.PageControl1.ActivePageIndex == kPriceTabIndex) {
+    if (f.PageControl1.ActivePageIndex == kPriceTab) {
         MakeSurePriceFileIsThere(f, platform);
         // Without a file the store keeps what it held.
         if (platform.FileExists(platform.PriceFilePath())) {
