@@ -39,35 +39,7 @@ void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
     FilterPrices(f, price.store);
 }
 
-void ComboBox7Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox8KeyUp(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox9Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox9KeyUp(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox10Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox10KeyUp(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox11Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox11KeyUp(TForm1& f, const PriceState& price) {
+void SearchListChange(TForm1& f, const PriceState& price) {
     FilterPrices(f, price.store);
 }
 
