@@ -16,15 +16,12 @@
 #include <cstdlib>
 
 #include "files/QtFiles.h"
+#include "files/QtText.h"
 #include "form/SellerIdentity.h"
 
 namespace tesmarik {
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // "description|pattern" as the file dialog wants it: "description (pattern)".
 QString NameFilter(const std::string& filter) {
