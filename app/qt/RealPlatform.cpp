@@ -174,7 +174,7 @@ std::string RealPlatform::PriceFilePath() {
 }
 
 std::string RealPlatform::SellerHost() {
-    const QString seller = qEnvironmentVariable("TESMARIK_SELLER");
+    const QString seller = qEnvironmentVariable(kSellerHostVariable);
     return seller.isEmpty() ? std::string(kDefaultSellerHost) : seller.toStdString();
 }
 

@@ -21,7 +21,7 @@ int main() {
         return 2;
     }
     const fs::path folder(pattern);
-    const char* seller = std::getenv("TESMARIK_SELLER");
+    const char* seller = std::getenv(tesmarik::kSellerHostVariable);
     int status = 2;
     {
         tesmarik::ScriptedPlatform platform(
