@@ -64,6 +64,10 @@ void LeaveControl(Window& w, Control& control) {
     w.Dispatch(control.OnMouseLeave);
 }
 
+void ActivateWindow(Window& w) {
+    w.Dispatch(w.form.Form1.OnActivate);
+}
+
 void ChangePage(Window& w, PageControl& pages, int index) {
     if (index < 0 || index >= static_cast<int>(pages.Pages.size()) ||
         index == pages.ActivePageIndex) {

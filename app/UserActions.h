@@ -20,6 +20,8 @@ void PickRadio(Window& w, RadioGroup& group, int index);
 void ClickControl(Window& w, Control& control);
 void HoverControl(Window& w, Control& control);
 void LeaveControl(Window& w, Control& control);
+// The window becomes the active window: its first showing, or the user coming back to it.
+void ActivateWindow(Window& w);
 // Another tab of a tab control brought to the front by the user.
 void ChangePage(Window& w, PageControl& pages, int index);
 

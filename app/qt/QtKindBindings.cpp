@@ -292,7 +292,7 @@ private:
     protected:
         bool eventFilter(QObject*, QEvent* event) override {
             if (event->type() == QEvent::WindowActivate) {
-                binding_.Act([](Window& w) { w.Activate(); });
+                binding_.Act(ActivateWindow);
             }
             return false;
         }
