@@ -21,8 +21,7 @@ void MakeSurePriceFileIsThere(TForm1& f, Platform& platform) {
                         "прайса?")) {
         return;
     }
-    TellDownloadOutcome(platform, DownloadUrlToFile(platform, PriceDownloadAddress(platform), path),
-                        path, nullptr);
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, nullptr);
 }
 
 }  // namespace
