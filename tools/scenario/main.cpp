@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "form/SellerIdentity.h"
 #include "tools/scenario/ScenarioRunner.h"
@@ -21,7 +22,7 @@ int main() {
         return 2;
     }
     const fs::path folder(pattern);
-    const char* seller = std::getenv("TESMARIK_SELLER");
+    const char* seller = std::getenv(tesmarik::kSellerHostVariable);
     int status = 2;
     {
         tesmarik::ScriptedPlatform platform(
@@ -29,7 +30,7 @@ int main() {
             seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
         tesmarik::Window window(platform);
         window.Create();
-        window.Activate();
+        tesmarik::ActivateWindow(window);
         tesmarik::ScenarioRunner runner(window, platform, std::cout);
         status = runner.Run(std::cin, std::cerr);
     }
