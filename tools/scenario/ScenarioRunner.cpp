@@ -79,22 +79,6 @@ std::string Unescape(const std::string& text) {
     return out;
 }
 
-std::vector<char32_t> CodePoints(const std::string& utf8) {
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-        char32_t cp = length == 1 ? byte : byte & (0x3F >> (length - 1));
-        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < utf8.size(); ++k) {
-            cp = (cp << 6) |
-                 (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        }
-        out.push_back(cp);
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
-}
-
 DateTime ParseDateTime(const std::string& date, const std::string& time) {
     DateTime t;
     char tail = 0;
