@@ -1,14 +1,14 @@
 // The lines a script cannot run: each ends the run with exit status 2 and one line on the
 // error stream that names the line and says what was wrong.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <cctype>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/Window.h"
+#include "tests/CaseName.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
@@ -24,7 +24,8 @@ struct Case {
 };
 
 // The mass tab in front with the single-pipes grid shown, so that its controls are reached.
-constexpr const char* kMassTab = "tab 0\npick ComboBox1 0\npick RadioGroup2 2\n";
+constexpr const char* kMassTab =
+    "tab 0\npick ComboBox1 0\nchoose ComboBox2 530\nchoose ComboBox3 8\npick RadioGroup2 2\n";
 
 const Case kCases[] = {
     {"unknown command", "frobnicate\n", "unknown command 'frobnicate'"},
@@ -86,63 +87,46 @@ int LineCount(const std::string& text) {
     return count;
 }
 
-class RunnerRefuses : public testing::TestWithParam<Case> {
+// One window of the program, as the runner starts it.
+class ScriptRunner : public testing::Test {
 protected:
-    RunnerRefuses() {
-        std::string pattern = (fs::temp_directory_path() / "tesmarik-contract-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("no temporary folder");
-        }
-        folder_ = pattern;
+    ScriptRunner() {
         window_.Create();
         window_.Activate();
     }
-    ~RunnerRefuses() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
+    // The exit status of the script and what the error stream says.
+    std::pair<int, std::string> Run(const std::string& script) {
+        std::istringstream in(script);
+        std::ostringstream err;
+        const int status = runner_.Run(in, err);
+        return {status, err.str()};
     }
 
-    fs::path folder_;
     std::ostringstream out_;
-    ScriptedPlatform platform_{out_, (folder_ / "1.csv").string(), "seller.example"};
+    ScriptedPlatform platform_{out_, (fs::temp_directory_path() / "tesmarik-unused.csv").string(),
+                               "seller.example"};
     Window window_{platform_};
     ScenarioRunner runner_{window_, platform_, out_};
 };
+
+class RunnerRefuses : public ScriptRunner, public testing::WithParamInterface<Case> {};
 
 TEST_P(RunnerRefuses, WithExitStatus2AndOneLineSayingWhy) {
     const Case& c = GetParam();
     // With the mass tab set up first, the line fails for what it says, not for a control
     // out of reach.
     const std::string script = std::string(kMassTab) + c.script;
-    std::istringstream in(script);
-    std::ostringstream err;
-    EXPECT_EQ(runner_.Run(in, err), 2);
-    EXPECT_EQ(err.str(),
-              "line " + std::to_string(LineCount(script)) + ": " + std::string(c.error) + "\n");
+    const std::string said =
+        "line " + std::to_string(LineCount(script)) + ": " + std::string(c.error) + "\n";
+    EXPECT_EQ(Run(script), std::make_pair(2, said));
 }
 
-TEST(RunnerLineNumbers, CountCommentsAndBlanksAndStopAtTheFirstBadLine) {
-    std::ostringstream out;
-    ScriptedPlatform platform(out, (fs::temp_directory_path() / "tesmarik-unused.csv").string(),
-                              "seller.example");
-    Window window(platform);
-    window.Create();
-    window.Activate();
-    ScenarioRunner runner(window, platform, out);
-    std::istringstream in("# a comment\n\n   \ntick\r\ntick -1\nfrobnicate\n");
-    std::ostringstream err;
-    EXPECT_EQ(runner.Run(in, err), 2);
-    EXPECT_EQ(err.str(), "line 5: a negative number of ticks\n");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, RunnerRefuses, testing::ValuesIn(kCases), CaseName());
 
-INSTANTIATE_TEST_SUITE_P(Cases, RunnerRefuses, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             std::string name;
-                             for (const char ch : std::string(info.param.name)) {
-                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             }
-                             return name;
-                         });
+TEST_F(ScriptRunner, CountsCommentsAndBlanksAndStopsAtTheFirstBadLine) {
+    EXPECT_EQ(Run("# a comment\n\n   \ntick\r\ntick -1\nfrobnicate\n"),
+              std::make_pair(2, std::string("line 5: a negative number of ticks\n")));
+}
 
 }  // namespace
 }  // namespace tesmarik
