@@ -14,7 +14,7 @@ using CommandTable = std::map<std::string_view, CommandHandler, std::less<>>;
 CommandTable AllCommands() {
     CommandTable table;
     for (const std::span<const CommandRow> kind :
-         {ActingCommands(), PlatformCommands(), LookingCommands()}) {
+         {ActingCommands(), PlatformCommands(), LookingCommands(), ScriptCommands()}) {
         for (const CommandRow& row : kind) {
             if (!table.emplace(row.word, row.run).second) {
                 throw std::logic_error("two commands are named " + std::string(row.word));

@@ -22,6 +22,7 @@ struct CommandRow {
 std::span<const CommandRow> ActingCommands();    // what the user does
 std::span<const CommandRow> PlatformCommands();  // answers the platform gives
 std::span<const CommandRow> LookingCommands();   // what the script asks to see
+std::span<const CommandRow> ScriptCommands();    // lines that run other lines
 
 // Runs one line of a script: blank lines and comments are skipped, any other line runs
 // the command its first word names.

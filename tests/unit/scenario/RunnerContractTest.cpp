@@ -73,6 +73,13 @@ const Case kCases[] = {
     {"cell at a word", "cell rtab x 0\n", "'x' is not a whole number"},
     {"grid of a memo", "grid Memo2\n", "Memo2 is not a string grid"},
     {"paint past the columns", "paint rtab 9 0\n", "no cell 9,0 in rtab"},
+    {"repeat a word times", "repeat x tick\n", "'x' is not a whole number"},
+    {"repeat backwards", "repeat -1 tick\n", "a negative number of repeats"},
+    {"repeat nothing", "repeat 2\n", "repeat takes a number and a command"},
+    {"repeat alone", "repeat\n", "repeat takes a number and a command"},
+    {"repeat a repeat", "repeat 2 repeat 2 tick\n", "a repeated line cannot be repeat"},
+    {"a repeated line that fails", "repeat 3 show Nope Text\n", "unknown control 'Nope'"},
+    {"a round that fails", "repeat 3 pick ComboBox1 {n}\n", "ComboBox1 has no item 2"},
 };
 
 void PrintTo(const Case& c, std::ostream* out) {
