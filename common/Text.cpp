@@ -4,8 +4,13 @@ namespace tesmarik {
 
 namespace {
 
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
+bool StartsChar(char c) {
+    return !IsContinuationByte(static_cast<unsigned char>(c));
+}
+
+// Bytes of the sequence that a lead byte starts.
+std::size_t SequenceLength(unsigned char lead) {
+    return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
 }
 
 }  // namespace
@@ -13,11 +18,36 @@ bool IsContinuation(unsigned char byte) {
 std::size_t CharCount(const std::string& utf8) {
     std::size_t count = 0;
     for (const char c : utf8) {
-        if (!IsContinuation(static_cast<unsigned char>(c))) {
+        if (StartsChar(c)) {
             ++count;
         }
     }
     return count;
+}
+
+std::string FirstChars(const std::string& utf8, std::size_t count) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (StartsChar(utf8[i]) && chars++ == count) {
+            return utf8.substr(0, i);
+        }
+    }
+    return utf8;
+}
+
+std::vector<char32_t> CodePoints(const std::string& utf8) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = SequenceLength(lead);
+        char32_t cp = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) {
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        out.push_back(cp);
+        i += length;
+    }
+    return out;
 }
 
 void AppendCodePoint(std::string& utf8, char32_t cp) {
@@ -40,9 +70,9 @@ void AppendCodePoint(std::string& utf8, char32_t cp) {
 
 void RemoveLastChar(std::string& utf8) {
     while (!utf8.empty()) {
-        const auto byte = static_cast<unsigned char>(utf8.back());
+        const char last = utf8.back();
         utf8.pop_back();
-        if (!IsContinuation(byte)) {
+        if (StartsChar(last)) {
             return;
         }
     }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/Numbers.h"
+#include "common/Text.h"
 #include "price/PriceGridPaint.h"
 #include "price/PriceText.h"
 

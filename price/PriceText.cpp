@@ -22,15 +22,4 @@ std::vector<std::string> SplitAtBlanks(const std::string& text) {
     return parts;
 }
 
-std::string FirstChars(const std::string& text, std::size_t count) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsChar && chars++ == count) {
-            return text.substr(0, i);
-        }
-    }
-    return text;
-}
-
 }  // namespace tesmarik

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,8 +11,5 @@ bool IsPriceTypeCode(const std::string& text);
 
 // The non-empty parts of a text split at each blank (code 32 only).
 std::vector<std::string> SplitAtBlanks(const std::string& text);
-
-// The first `count` characters (not bytes) of a UTF-8 text.
-std::string FirstChars(const std::string& text, std::size_t count);
 
 }  // namespace tesmarik

@@ -1,10 +1,10 @@
 #include "app/qt/DownloadModule.h"
 
 #include <QtGlobal>
-#include <algorithm>
 #include <cstring>
 
 #include "app/qt/QtDownload.h"
+#include "common/Text.h"
 
 extern "C" Q_DECL_EXPORT const char* tesmarik_download_version() {
     return TESMARIK_VERSION;
@@ -21,12 +21,7 @@ extern "C" Q_DECL_EXPORT int tesmarik_fetch_to_file(QWidget* parent, const char*
     try {
         const tesmarik::DownloadResult result = tesmarik::CurlDownloadToFile(parent, url, path);
         if (reason != nullptr && reasonSize > 0) {
-            std::size_t size = std::min(result.reason.size(), reasonSize - 1);
-            // Cut between characters, not inside one.
-            while (size > 0 && size < result.reason.size() &&
-                   (static_cast<unsigned char>(result.reason[size]) & 0xC0) == 0x80) {
-                --size;
-            }
+            const std::size_t size = tesmarik::CutBetweenChars(result.reason, reasonSize - 1);
             std::memcpy(reason, result.reason.data(), size);
             reason[size] = '\0';
         }

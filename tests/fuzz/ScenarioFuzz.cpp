@@ -97,6 +97,11 @@ bool Allowed(const std::string& line) {
         // Each tick is one handler; a script may not ask for millions.
         return args.size() <= 3;
     }
+    if (command == "repeat") {
+        // At most 99 rounds, each of a line that is allowed by itself.
+        const std::size_t end = args.find(' ');
+        return end != std::string::npos && end <= 2 && Allowed(args.substr(end + 1));
+    }
     return true;
 }
 

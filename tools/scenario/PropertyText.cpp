@@ -28,49 +28,50 @@ std::string Bool(bool b) {
     return b ? "true" : "false";
 }
 
-}  // namespace
+using Text = std::optional<std::string>;
 
-std::optional<std::string> PropertyText(const Control& c, const std::string& p) {
-    const ControlKind k = c.Kind;
+// What every control has: its place, its size, whether it is shown and enabled.
+Text PlaceProperty(const Control& c, const std::string& p) {
     if (p == "Visible") {
         return Bool(c.Visible);
     }
     if (p == "Enabled") {
         return Bool(c.Enabled);
     }
-    if (p == "Left") {
-        return std::to_string(c.Left);
+    const int* value = p == "Left"     ? &c.Left
+                       : p == "Top"    ? &c.Top
+                       : p == "Width"  ? &c.Width
+                       : p == "Height" ? &c.Height
+                                       : nullptr;
+    return value != nullptr ? Text(std::to_string(*value)) : std::nullopt;
+}
+
+// The text and the font of the controls that show them.
+Text TextProperty(const Control& c, const std::string& p) {
+    if (p == "Text" && HasText(c.Kind)) {
+        return c.Kind == ControlKind::Memo ? static_cast<const Memo&>(c).JoinedText() : c.Text;
     }
-    if (p == "Top") {
-        return std::to_string(c.Top);
+    if (!HasFont(c.Kind)) {
+        return std::nullopt;
     }
-    if (p == "Width") {
-        return std::to_string(c.Width);
+    if (p == "FontSize") {
+        return std::to_string(c.Font.size);
     }
-    if (p == "Height") {
-        return std::to_string(c.Height);
+    if (p == "FontColor") {
+        return ColorText(c.Font.color);
     }
-    if (p == "Text" && HasText(k)) {
-        if (k == ControlKind::Memo) {
-            return static_cast<const Memo&>(c).JoinedText();
+    if (p == "FontStyle") {
+        if (c.Font.bold && c.Font.underline) {
+            return "bold underline";
         }
-        return c.Text;
+        return c.Font.bold ? "bold" : c.Font.underline ? "underline" : "regular";
     }
-    if (HasFont(k)) {
-        if (p == "FontSize") {
-            return std::to_string(c.Font.size);
-        }
-        if (p == "FontColor") {
-            return ColorText(c.Font.color);
-        }
-        if (p == "FontStyle") {
-            if (c.Font.bold && c.Font.underline) {
-                return "bold underline";
-            }
-            return c.Font.bold ? "bold" : c.Font.underline ? "underline" : "regular";
-        }
-    }
-    if (k == ControlKind::ComboBox) {
+    return std::nullopt;
+}
+
+// The items of a drop-down list or radio group, and the one picked.
+Text ItemsProperty(const Control& c, const std::string& p) {
+    if (c.Kind == ControlKind::ComboBox) {
         const auto& box = static_cast<const ComboBox&>(c);
         if (p == "Items") {
             return Join(box.Items);
@@ -82,7 +83,7 @@ std::optional<std::string> PropertyText(const Control& c, const std::string& p) 
             return box.Style == ComboStyle::Pick ? "pick" : "editable";
         }
     }
-    if (k == ControlKind::RadioGroup) {
+    if (c.Kind == ControlKind::RadioGroup) {
         const auto& group = static_cast<const RadioGroup&>(c);
         if (p == "Items") {
             return Join(group.Items);
@@ -91,20 +92,32 @@ std::optional<std::string> PropertyText(const Control& c, const std::string& p) 
             return std::to_string(group.ItemIndex());
         }
     }
+    return std::nullopt;
+}
+
+// What only a check box, a grid or a tab control has.
+Text KindProperty(const Control& c, const std::string& p) {
+    const ControlKind k = c.Kind;
     if (k == ControlKind::CheckBox && p == "Checked") {
         return Bool(static_cast<const CheckBox&>(c).Checked);
     }
-    if (k == ControlKind::StringGrid) {
+    if (k == ControlKind::StringGrid && (p == "RowCount" || p == "ColCount")) {
         const auto& grid = static_cast<const StringGrid&>(c);
-        if (p == "RowCount") {
-            return std::to_string(grid.RowCount);
-        }
-        if (p == "ColCount") {
-            return std::to_string(grid.ColCount);
-        }
+        return std::to_string(p == "RowCount" ? grid.RowCount : grid.ColCount);
     }
     if (k == ControlKind::PageControl && p == "ActivePage") {
         return static_cast<const PageControl&>(c).ActivePage().Name;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> PropertyText(const Control& c, const std::string& p) {
+    for (const auto property : {PlaceProperty, TextProperty, ItemsProperty, KindProperty}) {
+        if (auto text = property(c, p)) {
+            return text;
+        }
     }
     return std::nullopt;
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <cctype>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "common/Error.h"
 #include "common/Platform.h"
 #include "files/QtFiles.h"
+#include "tests/CaseName.h"
 
 namespace tesmarik {
 namespace {
@@ -56,14 +56,7 @@ TEST_P(SplitLinesClipped, KeepsWhatFitsAndSaysWhetherThereWasMore) {
     EXPECT_EQ(got.clipped, c.clipped);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SplitLinesClipped, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             std::string name;
-                             for (const char ch : std::string(info.param.name)) {
-                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, SplitLinesClipped, testing::ValuesIn(kCases), CaseName());
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -16,6 +16,7 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
+#include "common/Text.h"
 #include "tests/FileSizeLimit.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
@@ -29,16 +30,10 @@ namespace fs = std::filesystem;
 // program's own converter.
 std::string Cp1251(const std::string& utf8) {
     std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        const char32_t cp = ((b & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
-        i += 2;
-        if (cp >= 0x410 && cp <= 0x44F) {
+    for (const char32_t cp : CodePoints(utf8)) {
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp >= 0x410 && cp <= 0x44F) {
             out += static_cast<char>(0xC0 + (cp - 0x410));
         } else if (cp == 0x451) {
             out += static_cast<char>(0xB8);

@@ -1,0 +1,91 @@
+// The commands that script the platform: answers queued for the dialogs and downloads to
+// come, the clock, and the price file on disk.
+#include <filesystem>
+
+#include "files/QtFiles.h"
+#include "tools/scenario/Commands.h"
+
+namespace tesmarik {
+
+namespace {
+
+void Answer(ScriptContext& s, const CommandArgs& args) {
+    const auto a = Split(args.text, 1, false);
+    if (a[0] != "ok" && a[0] != "cancel") {
+        throw ScriptError("answer takes ok or cancel");
+    }
+    s.platform.QueueAnswer(a[0] == "ok");
+}
+
+void SaveAs(ScriptContext& s, const CommandArgs& args) {
+    const auto a = Split(args.text, 1, true);
+    if (a[0].empty()) {
+        throw ScriptError("saveas takes a path or cancel");
+    }
+    s.platform.QueueSaveAs(a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0])));
+}
+
+void Download(ScriptContext& s, const CommandArgs& args) {
+    if (args.text == "fail") {
+        s.platform.QueueDownload(std::nullopt);
+        return;
+    }
+    const auto a = Split(args.text, 2, false);
+    if (a[0] != "ok") {
+        throw ScriptError("download takes ok FILE or fail");
+    }
+    if (!std::filesystem::is_regular_file(a[1])) {
+        throw ScriptError("no file '" + a[1] + "'");
+    }
+    s.platform.QueueDownload(std::filesystem::absolute(a[1]).string());
+}
+
+void Now(ScriptContext& s, const CommandArgs& args) {
+    const auto a = Split(args.text, 2, false);
+    s.platform.SetNow(ParseDateTime(a[0], a[1]));
+}
+
+// pricefile FILE DATE TIME: a copy of FILE with that last-write time.
+void PlacePriceFile(ScriptContext& s, const std::string& args) {
+    const std::string path = s.platform.PriceFilePath();
+    const auto a = Split(args, 3, false);
+    const DateTime t = ParseDateTime(a[1], a[2]);
+    std::error_code error;
+    std::filesystem::copy_file(a[0], path, std::filesystem::copy_options::overwrite_existing,
+                               error);
+    if (error || !QtFiles::SetLastWrite(path, t)) {
+        throw ScriptError("cannot place '" + a[0] + "' as the price file");
+    }
+    s.platform.SetPriceFileLocked(false);
+}
+
+void PriceFile(ScriptContext& s, const CommandArgs& args) {
+    const std::string path = s.platform.PriceFilePath();
+    if (args.text == "none") {
+        std::filesystem::remove(path);
+        s.platform.SetPriceFileLocked(false);
+    } else if (args.text == "locked") {
+        if (!std::filesystem::exists(path)) {
+            QtFiles::WriteBytes(path, "");
+        }
+        s.platform.SetPriceFileLocked(true);
+    } else {
+        PlacePriceFile(s, args.text);
+    }
+}
+
+constexpr CommandRow kCommands[] = {
+    {"answer", Answer},        // answer ok|cancel
+    {"saveas", SaveAs},        // saveas PATH|cancel
+    {"download", Download},    // download ok FILE|fail
+    {"now", Now},              // now YYYY-MM-DD HH:MM:SS
+    {"pricefile", PriceFile},  // pricefile FILE YYYY-MM-DD HH:MM:SS|none|locked
+};
+
+}  // namespace
+
+std::span<const CommandRow> PlatformCommands() {
+    return kCommands;
+}
+
+}  // namespace tesmarik
