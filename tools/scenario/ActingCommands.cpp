@@ -1,5 +1,7 @@
 // The commands that act as the user: each checks its arguments, is refused when the user
 // cannot reach the control, and otherwise does what the user would, through UserActions.
+#include <algorithm>
+
 #include "app/UserActions.h"
 #include "common/Text.h"
 #include "tools/scenario/Commands.h"
@@ -205,6 +207,23 @@ void Activate(ScriptContext& s, const CommandArgs& args) {
     ActivateWindow(s.window);
 }
 
+// menu NAME ITEM: the context menu of NAME opened, and the item of that exact caption
+// chosen.
+void Menu(ScriptContext& s, const CommandArgs& args) {
+    const auto a = args.none ? throw ScriptError("missing arguments") : Split(args.text, 2, true);
+    Control& c = s.Find(a[0]);
+    const std::string caption = Unescape(a[1]);
+    const auto& items = c.PopupMenu;
+    const auto it = std::find_if(items.begin(), items.end(),
+                                 [&](const MenuItem& item) { return item.Caption == caption; });
+    if (it == items.end()) {
+        throw ScriptError(a[0] + " has no menu item " + a[1]);
+    }
+    if (s.Reachable(c)) {
+        ChooseMenuItem(s.window, c, static_cast<std::size_t>(it - items.begin()));
+    }
+}
+
 constexpr CommandRow kCommands[] = {
     {"pick", Pick},          // pick NAME INDEX
     {"choose", Choose},      // choose NAME TEXT
@@ -219,6 +238,7 @@ constexpr CommandRow kCommands[] = {
     {"focus", Focus},        // focus NAME C R
     {"tick", Tick},          // tick [N]
     {"activate", Activate},  // activate
+    {"menu", Menu},          // menu NAME ITEM
 };
 
 }  // namespace

@@ -30,10 +30,14 @@ std::string Bool(bool b) {
 
 using Text = std::optional<std::string>;
 
-// What every control has: its place, its size, whether it is shown and enabled.
+// What every control has: its place, its size, whether it is shown and enabled, its
+// tooltip.
 Text PlaceProperty(const Control& c, const std::string& p) {
     if (p == "Visible") {
         return Bool(c.Visible);
+    }
+    if (p == "Hint") {
+        return c.Hint;
     }
     if (p == "Enabled") {
         return Bool(c.Enabled);
