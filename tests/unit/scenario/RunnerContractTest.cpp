@@ -54,6 +54,8 @@ const Case kCases[] = {
     {"focus on a memo", "focus Memo2 0 0\n", "Memo2 is not a string grid"},
     {"tick a word", "tick x\n", "'x' is not a whole number"},
     {"tick backwards", "tick -1\n", "a negative number of ticks"},
+    {"menu alone", "menu\n", "missing arguments"},
+    {"a menu item that is not there", "menu Memo4 Удалить\n", "Memo4 has no menu item Удалить"},
     {"activate with an argument", "activate now\n", "activate takes no arguments"},
     {"answer maybe", "answer maybe\n", "answer takes ok or cancel"},
     {"saveas nothing", "saveas\n", "saveas takes a path or cancel"},
