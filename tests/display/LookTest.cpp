@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include "files/QtFiles.h"
 #include "price/PriceGridPaint.h"
@@ -180,6 +181,28 @@ TEST_F(Look, TheLoadingReportOpensAtItsFirstLine) {
             return report->document()->findBlockByNumber(1).text().startsWith(
                 QString::fromUtf8("ТС:"));
         }));
+    });
+}
+
+// Resting the mouse on the mass of one metre shows the desktop's tooltip with the formula
+// that gave it.
+TEST_F(Look, TheMassOfOneMetreExplainsItselfInATooltip) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        Act(user, [](Window& w) {
+            ChooseMassPipe(w, 0);
+            for (const char32_t key : std::u32string(U"1000")) {
+                TypeCharacter(w, w.form.Edit10, key);
+            }
+        });
+        user.Click(user.OnGui([&] { return W("Button1"); }));
+        QWidget* mass = user.OnGui([&] { return W("Label95"); });
+        ASSERT_TRUE(user.WaitFor([&] { return mass->isVisible(); }));
+        user.MoveTo(mass);
+        ASSERT_TRUE(user.WaitFor([] { return QToolTip::isVisible(); }));
+        EXPECT_EQ(user.OnGui([] { return QToolTip::text(); }),
+                  QString::fromUtf8("по формуле 0,02466 × s × (D − s): 102,98 кг, с надбавкой "
+                                    "1 % на сварной шов: 104,01 кг"));
     });
 }
 
