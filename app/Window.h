@@ -36,5 +36,6 @@ void WireMassTab(Window& w);
 void WireLoadingTab(Window& w);
 void WirePriceTab(Window& w);
 void WireInfoTab(Window& w);
+void WireReportMenus(Window& w);
 
 }  // namespace tesmarik

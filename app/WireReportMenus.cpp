@@ -1,0 +1,26 @@
+#include "app/ReportMenu.h"
+#include "app/Window.h"
+#include "loading/PictureArea.h"
+
+namespace tesmarik {
+
+// The context menus of the three reports: the calculation log, the single-pipes report
+// and the loading report, which goes to paper with the picture the loading tab shows.
+void WireReportMenus(Window& w) {
+    TForm1& f = w.form;
+    Platform& p = w.platform;
+    OfferReportMenu(f.Memo4, p, [&f, &p] { return ReportOf(f.Memo4, "Журнал расчётов массы", p); });
+    OfferReportMenu(f.Memo2, p, [&f, &p] { return ReportOf(f.Memo2, "Масса труб поштучно", p); });
+    OfferReportMenu(f.Memo3, p, [&f, &p] {
+        PrintedReport report = ReportOf(f.Memo3, "Норма загрузки транспортного средства", p);
+        if (const Image* picture = PictureInFront(f)) {
+            report.picture = picture->Picture;
+            report.pictureWidth = picture->Width;
+            report.pictureHeight = picture->Height;
+            report.pictureCaption = f.Label25.Text;
+        }
+        return report;
+    });
+}
+
+}  // namespace tesmarik
