@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/ReportMenu.h"
 #include "app/Window.h"
 #include "loading/PictureArea.h"
@@ -17,7 +19,9 @@ void WireReportMenus(Window& w) {
             report.picture = picture->Picture;
             report.pictureWidth = picture->Width;
             report.pictureHeight = picture->Height;
+            // The caption's line break is a carriage return, as the label shows it.
             report.pictureCaption = f.Label25.Text;
+            std::replace(report.pictureCaption.begin(), report.pictureCaption.end(), '\r', '\n');
         }
         return report;
     });

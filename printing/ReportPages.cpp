@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
+#include <QTextOption>
 #include <algorithm>
 #include <vector>
 
@@ -118,14 +120,30 @@ private:
         }
     }
 
-    double TextHeight(const QFont& font, const QString& text) const {
-        const QFontMetricsF metrics = Metrics(font);
-        if (text.isEmpty()) {
-            return metrics.height();
+    // The text broken into lines of the page's width: at blanks, and within a word only
+    // when the word alone is wider than the page.
+    void LayOut(QTextLayout& layout, const QString& text) const {
+        layout.setText(text);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        double y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width_);
+            line.setPosition(QPointF(0, y));
+            y += line.height();
         }
-        return metrics
-            .boundingRect(QRectF(0, 0, width_, 1e9), Qt::TextWordWrap | Qt::TextWrapAnywhere, text)
-            .height();
+        layout.endLayout();
+    }
+
+    double TextHeight(const QFont& font, const QString& text) const {
+        if (text.isEmpty()) {
+            return Metrics(font).height();
+        }
+        QTextLayout layout(QString(), font, &device_);
+        LayOut(layout, text);
+        return layout.boundingRect().height();
     }
 
     std::vector<Block> Flow() const {
@@ -138,7 +156,9 @@ private:
         }
         if (!picture_.isNull()) {
             flow.back().gapAfter = Mm(6);
-            const QString caption = Q(report_.pictureCaption);
+            // A line break of the caption breaks the line on the page too.
+            const QString caption =
+                Q(report_.pictureCaption).replace(QChar('\n'), QChar::LineSeparator);
             if (!caption.isEmpty()) {
                 flow.push_back(
                     {Block::Kind::Caption, caption, TextHeight(captionFont_, caption), Mm(2)});
@@ -194,16 +214,15 @@ private:
     }
 
     void PaintBlock(QPainter& painter, const Block& block) const {
-        const QRectF area(0, block.top, width_, block.height);
         if (block.kind == Block::Kind::Picture) {
             const double width = std::min(width_, Mm(160));
             painter.drawImage(QRectF(0, block.top, width, block.height), picture_);
             return;
         }
-        painter.setFont(FontOf(block.kind));
-        painter.drawText(area,
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                         block.text);
+        QTextLayout layout(QString(), FontOf(block.kind), &device_);
+        LayOut(layout, block.text);
+        painter.setPen(Qt::black);
+        layout.draw(&painter, QPointF(0, block.top));
     }
 
     QPagedPaintDevice& device_;
