@@ -1,50 +1,41 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "common/Controls.h"
 #include "common/Platform.h"
 #include "form/TForm1.h"
 
 namespace tesmarik {
 
-// The links to the seller's web site and mail: the banner and the link labels of the
-// header strip and of the information tab. A click hands the address to the user's
-// default program and never looks at the outcome.
-void Image1Click(Platform& p);
-void Label26Click(Platform& p);
-void Label86Click(Platform& p);
-void Label87Click(Platform& p);
-void Label88Click(Platform& p);
-void Label89Click(Platform& p);
-void Label90Click(Platform& p);
-void Label106Click(Platform& p);
-void Label110Click(Platform& p);
-void Label111Click(Platform& p);
+// How a link shows that the mouse is over it.
+enum class LinkLook {
+    Banner,      // no change: the banner is a picture
+    HeaderLink,  // 8 pt navy, 14 pt red under the mouse
+    InfoLink,    // 10 pt navy, 16 pt red under the mouse
+    Address,     // bold, bold and underlined under the mouse
+};
 
-// The address of a page on the seller's web server ("/content/view/83/143/").
-std::string SitePageAddress(Platform& p, const std::string& path);
-// The new e-mail to the sales department, its subject as typed (not percent-encoded).
-std::string SalesMailAddress();
+// One link to the seller's web site or mail. The address is a page of the seller's web
+// server ("/content/view/83/143/") or, for the mail, the whole address.
+struct SiteLink {
+    Control* control;
+    LinkLook look;
+    std::string address;
+};
+
+// The banner and the link labels of the header strip and of the information tab.
+std::vector<SiteLink> SiteLinksOf(TForm1& f);
+
+// A click hands the link's address to the user's default program and never looks at the
+// outcome.
+void OpenLink(Platform& p, const std::string& address);
 
 // Hover effect: a link under the mouse is emphasised, a link the mouse has left is plain
 // again. Only one link can be under the mouse, so emphasising one makes every other
 // link plain, even when its leave event was lost or comes late.
-void Label26MouseMove(TForm1& f);
-void Label26MouseLeave(TForm1& f);
-void Label86MouseMove(TForm1& f);
-void Label86MouseLeave(TForm1& f);
-void Label87MouseMove(TForm1& f);
-void Label87MouseLeave(TForm1& f);
-void Label88MouseMove(TForm1& f);
-void Label88MouseLeave(TForm1& f);
-void Label89MouseMove(TForm1& f);
-void Label89MouseLeave(TForm1& f);
-void Label90MouseMove(TForm1& f);
-void Label90MouseLeave(TForm1& f);
-void Label106MouseMove(TForm1& f);
-void Label106MouseLeave(TForm1& f);
-void Label110MouseMove(TForm1& f);
-void Label110MouseLeave(TForm1& f);
-void Label111MouseMove(TForm1& f);
-void Label111MouseLeave(TForm1& f);
+void MouseOverLink(TForm1& f, const Control& link);
+void MouseLeftLink(TForm1& f, const Control& link);
 
 }  // namespace tesmarik

@@ -23,6 +23,8 @@ void HoverControl(Window& w, Control& control);
 void LeaveControl(Window& w, Control& control);
 // An item of the control's context menu chosen; an index past the menu does nothing.
 void ChooseMenuItem(Window& w, Control& control, std::size_t index);
+// The window becomes the active window: its first showing, or the user coming back to it.
+void ActivateWindow(Window& w);
 // Another tab of a tab control brought to the front by the user.
 void ChangePage(Window& w, PageControl& pages, int index);
 

@@ -20,10 +20,6 @@ void Window::Create() {
     Dispatch([this] { FormCreate(form, state); });
 }
 
-void Window::Activate() {
-    Dispatch([this] { FormActivate(form); });
-}
-
 void Window::Dispatch(const Event& handler) {
     if (!handler) {
         return;

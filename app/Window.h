@@ -15,10 +15,9 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    // What the program entry does before the event loop: FormCreate, then the first
-    // activation once the window is shown.
+    // What the program entry does before the event loop: FormCreate. The activation that
+    // follows once the window is shown is an action of the user (ActivateWindow).
     void Create();
-    void Activate();
 
     // The one place that catches: a handler that fails shows the error box and the
     // event loop goes on with whatever the handler changed before it failed.

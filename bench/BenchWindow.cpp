@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/UserActions.h"
+
 namespace tesmarik {
 
 namespace {
@@ -27,7 +29,7 @@ BenchWindow::BenchWindow()
       window(platform),
       runner_(window, platform, quiet_) {
     window.Create();
-    window.Activate();
+    ActivateWindow(window);
 }
 
 BenchWindow::~BenchWindow() {

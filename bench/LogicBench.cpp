@@ -195,7 +195,7 @@ BENCHMARK(PriceTabVisitBench)->Name("ReadPriceFile+FillSearchLists+FilterPrices"
 void PriceTabChangeBench(benchmark::State& state) {
     PriceBench p;
     TForm1& f = p.b.window.form;
-    f.PageControl1.ActivePageIndex = 2;
+    f.PageControl1.ActivePageIndex = kPriceTab;
     for (auto _ : state) {
         p.b.window.Dispatch(f.PageControl1.OnChange);
     }

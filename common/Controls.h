@@ -124,6 +124,8 @@ class FormControl : public Control {
 public:
     FormControl(ControlRegistry& r, std::string name)
         : Control(r, std::move(name), ControlKind::Form) {}
+    // Each time the window becomes the active window, the first time included.
+    Event OnActivate;
 };
 
 // Panels and group boxes: containers with a caption and, for panels, a fill colour.

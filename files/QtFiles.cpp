@@ -14,14 +14,11 @@
 #include <utility>
 
 #include "common/Error.h"
+#include "files/QtText.h"
 
 namespace tesmarik {
 
 namespace {
-
-QString Path(const std::string& path) {
-    return QString::fromStdString(path);
-}
 
 // Windows-1251 has one byte per character: the UTF-8 text of each byte as Qt's decoder
 // gives it (at most three bytes), worked out once, so that a file is decoded without a
@@ -67,7 +64,7 @@ void OpenForReading(QFile& file, const std::string& path) {
     }
     switch (file.error()) {
         case QFileDevice::OpenError:
-            if (!QFileInfo::exists(Path(path))) {
+            if (!QFileInfo::exists(Q(path))) {
                 throw Error("File not found");
             }
             throw Error("File access denied");
@@ -160,11 +157,11 @@ private:
 }  // namespace
 
 bool QtFiles::Exists(const std::string& path) {
-    return QFileInfo(Path(path)).isFile();
+    return QFileInfo(Q(path)).isFile();
 }
 
 std::optional<DateTime> QtFiles::LastWrite(const std::string& path) {
-    const QFileInfo info(Path(path));
+    const QFileInfo info(Q(path));
     if (!info.exists()) {
         return std::nullopt;
     }
@@ -174,7 +171,7 @@ std::optional<DateTime> QtFiles::LastWrite(const std::string& path) {
 }
 
 bool QtFiles::SetLastWrite(const std::string& path, const DateTime& t) {
-    QFile file(Path(path));
+    QFile file(Q(path));
     if (!file.open(QIODevice::ReadWrite)) {
         return false;
     }
@@ -184,7 +181,7 @@ bool QtFiles::SetLastWrite(const std::string& path, const DateTime& t) {
 
 ClippedLines QtFiles::ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                        std::size_t maxChars) {
-    QFile file(Path(path));
+    QFile file(Q(path));
     OpenForReading(file, path);
     LineClipper clipper(maxLines, maxChars);
     std::vector<char> piece(64 * 1024);
@@ -220,7 +217,7 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
 }
 
 void QtFiles::WriteFile(const std::string& path, const std::function<bool(QIODevice&)>& fill) {
-    QSaveFile file(Path(path));
+    QSaveFile file(Q(path));
     // Replaced whole where a temporary file can be made beside it; in a folder the user may
     // not write to, a file the user may write is written in place instead.
     file.setDirectWriteFallback(true);
@@ -246,7 +243,7 @@ void QtFiles::WriteFile(const std::string& path, const std::function<bool(QIODev
 }
 
 bool QtFiles::WriteBytes(const std::string& path, const std::string& bytes) {
-    QSaveFile file(Path(path));
+    QSaveFile file(Q(path));
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
@@ -264,7 +261,7 @@ bool QtFiles::WriteBytes(const std::string& path, const std::string& bytes) {
 
 std::string QtFiles::ToWindows1251(const std::string& utf8) {
     QStringEncoder encoder("windows-1251");
-    const QByteArray bytes = encoder.encode(QString::fromStdString(utf8));
+    const QByteArray bytes = encoder.encode(Q(utf8));
     return bytes.toStdString();
 }
 

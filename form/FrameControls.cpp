@@ -51,7 +51,7 @@ FrameControls::FrameControls(ControlRegistry& registry) : registry_(registry) {
         sheets[i]->Text = titles[i];
         PageControl1.Pages.push_back(sheets[i]);
     }
-    PageControl1.ActivePageIndex = 1;  // the loading tab is in front at start
+    PageControl1.ActivePageIndex = kLoadingTab;  // in front at start
 }
 
 }  // namespace tesmarik

@@ -8,8 +8,6 @@ namespace tesmarik {
 
 namespace {
 
-constexpr int kLoadingTab = 1;
-
 bool IsStandardDiameter(const std::string& text) {
     const auto& full = FullDiameterList();
     // The first item of the full list asks for a typed diameter; it is none itself.

@@ -43,8 +43,7 @@ void CheckPriceAge(TForm1& f, Platform& platform) {
     }
     // The labels keep describing the file as it was; the next visit of the tab shows the
     // new one.
-    TellDownloadOutcome(platform, DownloadUrlToFile(platform, PriceDownloadAddress(platform), path),
-                        path, kDownloadDoneMessage);
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, kDownloadDoneMessage);
 }
 
 }  // namespace tesmarik

@@ -8,12 +8,11 @@ std::string PriceDownloadAddress(Platform& platform) {
     return "http://" + platform.SellerHost() + kPriceDownloadPathAndQuery;
 }
 
-DownloadResult DownloadUrlToFile(Platform& platform, const std::string& address,
-                                 const std::string& path) {
+DownloadResult DownloadPriceFile(Platform& platform, const std::string& path) {
     // The one place besides the dispatcher that catches: a download that goes wrong is a
     // failed download, reported with the program's own message, never an error box.
     try {
-        return platform.DownloadWithOutcome(address, path);
+        return platform.DownloadWithOutcome(PriceDownloadAddress(platform), path);
     } catch (...) {
         return {DownloadResult::Outcome::NetworkFailure, {}};
     }
@@ -29,8 +28,8 @@ std::string DownloadFailureMessage(const DownloadResult& result, const std::stri
            ". Прежний прайс не изменён.";
 }
 
-void TellDownloadOutcome(Platform& platform, const DownloadResult& result,
-                         const std::string& path, const char* successMessage) {
+void TellDownloadOutcome(Platform& platform, const DownloadResult& result, const std::string& path,
+                         const char* successMessage) {
     if (result.Succeeded()) {
         if (successMessage != nullptr) {
             platform.ShowMessage(successMessage);

@@ -17,11 +17,10 @@ inline constexpr const char* kDownloadFailedMessage =
 // Plain HTTP to the seller's web server.
 std::string PriceDownloadAddress(Platform& platform);
 
-// Fetches the address into the file at path. Succeeds only when the platform reports
-// success; an error raised while downloading is a failure of the download, and the
-// callers tell the user.
-DownloadResult DownloadUrlToFile(Platform& platform, const std::string& address,
-                                 const std::string& path);
+// Fetches the price list from the seller's web server into the file at path. Succeeds
+// only when the platform reports success; an error raised while downloading is a failure
+// of the download, and the callers tell the user.
+DownloadResult DownloadPriceFile(Platform& platform, const std::string& path);
 
 // What the user is told about a download into path that did not succeed: the program's
 // own message when the network or the seller failed, the cache folder and the reason when
@@ -31,7 +30,7 @@ std::string DownloadFailureMessage(const DownloadResult& result, const std::stri
 // Tells the user how a download into path ended: the success message when one is given,
 // the cause of a failure, and nothing when the user cancelled it: that was their choice,
 // not a fault of the connection.
-void TellDownloadOutcome(Platform& platform, const DownloadResult& result,
-                         const std::string& path, const char* successMessage);
+void TellDownloadOutcome(Platform& platform, const DownloadResult& result, const std::string& path,
+                         const char* successMessage);
 
 }  // namespace tesmarik

@@ -10,8 +10,6 @@ namespace tesmarik {
 
 namespace {
 
-constexpr int kPriceTabIndex = 2;
-
 void MakeSurePriceFileIsThere(TForm1& f, Platform& platform) {
     const std::string path = platform.PriceFilePath();
     if (platform.FileExists(path)) {
@@ -23,14 +21,13 @@ void MakeSurePriceFileIsThere(TForm1& f, Platform& platform) {
                         "прайса?")) {
         return;
     }
-    TellDownloadOutcome(platform, DownloadUrlToFile(platform, PriceDownloadAddress(platform), path),
-                        path, nullptr);
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, nullptr);
 }
 
 }  // namespace
 
 void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
-    if (f.PageControl1.ActivePageIndex == kPriceTabIndex) {
+    if (f.PageControl1.ActivePageIndex == kPriceTab) {
         MakeSurePriceFileIsThere(f, platform);
         // Without a file the store keeps what it held.
         if (platform.FileExists(platform.PriceFilePath())) {
@@ -41,35 +38,7 @@ void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
     FilterPrices(f, price.store);
 }
 
-void ComboBox7Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox8KeyUp(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox9Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox9KeyUp(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox10Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox10KeyUp(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox11Change(TForm1& f, const PriceState& price) {
-    FilterPrices(f, price.store);
-}
-
-void ComboBox11KeyUp(TForm1& f, const PriceState& price) {
+void SearchListChange(TForm1& f, const PriceState& price) {
     FilterPrices(f, price.store);
 }
 

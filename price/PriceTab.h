@@ -11,14 +11,8 @@ namespace tesmarik {
 // lists; on every tab, finish with the filter.
 void PageControl1Change(TForm1& f, PriceState& price, Platform& platform);
 
-// The search lists: every change of a text and every key released runs the filter.
-void ComboBox7Change(TForm1& f, const PriceState& price);
-void ComboBox8KeyUp(TForm1& f, const PriceState& price);  // also serves ComboBox7
-void ComboBox9Change(TForm1& f, const PriceState& price);
-void ComboBox9KeyUp(TForm1& f, const PriceState& price);
-void ComboBox10Change(TForm1& f, const PriceState& price);
-void ComboBox10KeyUp(TForm1& f, const PriceState& price);
-void ComboBox11Change(TForm1& f, const PriceState& price);  // also serves ComboBox8
-void ComboBox11KeyUp(TForm1& f, const PriceState& price);
+// The five search lists: every change of a list's text and every key released in one runs
+// the filter. A click on a list does nothing of its own.
+void SearchListChange(TForm1& f, const PriceState& price);
 
 }  // namespace tesmarik

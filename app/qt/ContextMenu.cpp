@@ -5,6 +5,7 @@
 
 #include "app/UserActions.h"
 #include "app/qt/QtBinding.h"
+#include "files/QtText.h"
 
 namespace tesmarik {
 
@@ -21,7 +22,7 @@ void OfferContextMenu(QtBinding& binding, Control& control, QWidget* widget) {
             binding.Sync();
             QMenu menu(widget);
             for (const MenuItem& item : control.PopupMenu) {
-                menu.addAction(QString::fromStdString(item.Caption));
+                menu.addAction(Q(item.Caption));
             }
             const QAction* chosen = menu.exec(global);
             if (chosen == nullptr) {

@@ -19,7 +19,7 @@ extern "C" Q_DECL_EXPORT int tesmarik_fetch_to_file(QWidget* parent, const char*
     }
     // Nothing may leave the module but its answer.
     try {
-        const tesmarik::DownloadResult result = tesmarik::DownloadUrlToFile(parent, url, path);
+        const tesmarik::DownloadResult result = tesmarik::CurlDownloadToFile(parent, url, path);
         if (reason != nullptr && reasonSize > 0) {
             std::size_t size = std::min(result.reason.size(), reasonSize - 1);
             // Cut between characters, not inside one.

@@ -12,7 +12,7 @@ extern "C" {
 using TesmarikDownloadVersion = const char* (*)();
 inline constexpr const char* kDownloadVersionSymbol = "tesmarik_download_version";
 
-// DownloadUrlToFile with the default limits: the outcome as the number of a
+// CurlDownloadToFile with the default limits: the outcome as the number of a
 // DownloadResult::Outcome, and for a local failure its reason (UTF-8, cut to fit and ended
 // by NUL) in the buffer. Any failure inside the module is a network failure.
 using TesmarikFetchToFile = int (*)(QWidget* parent, const char* url, const char* path,

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/UserActions.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {
@@ -58,7 +59,7 @@ void ProgramWindow::Show() {
     // never reports that activation, so the program runs it itself; later activations
     // report themselves through the window's activation event.
     binding_.TopLevel()->activateWindow();
-    binding_.Act([](Window& w) { w.Activate(); });
+    binding_.Act(ActivateWindow);
 }
 
 }  // namespace tesmarik

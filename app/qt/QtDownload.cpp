@@ -449,8 +449,8 @@ bool LooksLikePriceList(std::string_view body) {
     return line.find(';') != std::string_view::npos;
 }
 
-DownloadResult DownloadUrlToFile(QWidget* parent, const std::string& url, const std::string& path,
-                                 const DownloadLimits& limits) {
+DownloadResult CurlDownloadToFile(QWidget* parent, const std::string& url, const std::string& path,
+                                  const DownloadLimits& limits) {
     // A file that cannot be written is known before anything is fetched.
     PriceFileWriter writer(QString::fromStdString(path));
     if (!writer.Open()) {

@@ -34,8 +34,8 @@ struct DownloadLimits {
 // beside the target, so every failure leaves the file that was there as it was. A file
 // that cannot be written (a full disk, no permission, a folder in its place) is a local
 // failure with its reason; Cancel is a cancel; everything else is the network's failure.
-DownloadResult DownloadUrlToFile(QWidget* parent, const std::string& url, const std::string& path,
-                                 const DownloadLimits& limits = {});
+DownloadResult CurlDownloadToFile(QWidget* parent, const std::string& url, const std::string& path,
+                                  const DownloadLimits& limits = {});
 
 // Whether the bytes can be a price list at all: not empty, not a web page (the first
 // thing in them that is not blank is not "<"), and their first line holds the field

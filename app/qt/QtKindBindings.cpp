@@ -30,15 +30,12 @@
 #include "app/qt/FramedGroupBox.h"
 #include "app/qt/QtGridDelegate.h"
 #include "common/Text.h"
+#include "files/QtText.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QColor ToQColor(Color c) {
     return QColor(c.r, c.g, c.b);
@@ -299,7 +296,7 @@ private:
     protected:
         bool eventFilter(QObject*, QEvent* event) override {
             if (event->type() == QEvent::WindowActivate) {
-                binding_.Act([](Window& w) { w.Activate(); });
+                binding_.Act(ActivateWindow);
             }
             return false;
         }

@@ -20,16 +20,13 @@
 
 #include "common/Error.h"
 #include "files/QtFiles.h"
+#include "files/QtText.h"
 #include "form/SellerIdentity.h"
 #include "printing/ReportPages.h"
 
 namespace tesmarik {
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // "description|pattern" as the file dialog wants it: "description (pattern)".
 QString NameFilter(const std::string& filter) {
@@ -207,7 +204,7 @@ std::string RealPlatform::PriceFilePath() {
 }
 
 std::string RealPlatform::SellerHost() {
-    const QString seller = qEnvironmentVariable("TESMARIK_SELLER");
+    const QString seller = qEnvironmentVariable(kSellerHostVariable);
     return seller.isEmpty() ? std::string(kDefaultSellerHost) : seller.toStdString();
 }
 

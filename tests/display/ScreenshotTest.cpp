@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "app/qt/QtBinding.h"
 #include "tests/qt/WindowFixture.h"
@@ -52,7 +53,7 @@ TEST_P(SceneShot, ShowsTheWindowAfterTheSteps) {
     window.Create();
     QtBinding binding(window);
     binding.TopLevel()->show();
-    window.Activate();
+    ActivateWindow(window);
     ScenarioRunner runner(window, platform, printed);
     std::istringstream script(GetParam().script);
     std::ostringstream errors;

@@ -17,6 +17,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "common/Error.h"
 #include "tools/scenario/ScenarioRunner.h"
@@ -120,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptedPlatform platform(quiet, (Folder() / "1.csv").string(), "tesmarik.example");
     Window window(platform);
     window.Create();
-    window.Activate();
+    ActivateWindow(window);
     ScenarioRunner runner(window, platform, quiet);
 
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));

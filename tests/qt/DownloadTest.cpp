@@ -193,7 +193,7 @@ protected:
 TEST_F(Download, ReplacesThePriceFileWithTheServersPriceList) {
     Seller seller("normal");
     ASSERT_NE(seller.Port(), 0);
-    EXPECT_EQ(DownloadUrlToFile(nullptr, seller.PriceAddress(), Path()).outcome, Outcome::Ok);
+    EXPECT_EQ(CurlDownloadToFile(nullptr, seller.PriceAddress(), Path()).outcome, Outcome::Ok);
     EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
     EXPECT_EQ(FolderEntries(), QStringList{"1.csv"});
 }
@@ -214,7 +214,7 @@ TEST_P(AWholeAnswer, ReplacesTheFile) {
     Seller seller(GetParam());
     ASSERT_NE(seller.Port(), 0);
     const Timed run = TimedDownload(
-        [&] { return DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits); });
+        [&] { return CurlDownloadToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits); });
     EXPECT_STREQ(Name(run.result.outcome), "Ok");
     EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice));
     EXPECT_EQ(FolderEntries(), QStringList{"1.csv"});
@@ -234,7 +234,7 @@ TEST_P(AnyOtherAnswer, KeepsTheEarlierFile) {
     Seller seller(GetParam());
     ASSERT_NE(seller.Port(), 0);
     const Timed run = TimedDownload(
-        [&] { return DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits); });
+        [&] { return CurlDownloadToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits); });
     EXPECT_STREQ(Name(run.result.outcome), "NetworkFailure");
     EXPECT_EQ(Bytes(PricePath()), kEarlierPrice);
     EXPECT_EQ(FolderEntries(), QStringList{"1.csv"});
@@ -266,7 +266,7 @@ TEST_F(Download, AClosedPortIsAFailure) {
     probe.close();
     const std::string address =
         "http://127.0.0.1:" + std::to_string(port) + kPriceDownloadPathAndQuery;
-    EXPECT_EQ(DownloadUrlToFile(nullptr, address, Path()).outcome, Outcome::NetworkFailure);
+    EXPECT_EQ(CurlDownloadToFile(nullptr, address, Path()).outcome, Outcome::NetworkFailure);
     EXPECT_EQ(Bytes(PricePath()), kEarlierPrice);
 }
 
@@ -303,8 +303,8 @@ TEST_F(Download, CancelEndsAWaitAtOnceAndKeepsTheEarlierFile) {
             user.start(300ms);
             // Without limits that could end it first: only the cancel ends the download.
             const Timed run = TimedDownload([&] {
-                return DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(),
-                                         {30s, std::int64_t{1} << 40});
+                return CurlDownloadToFile(nullptr, seller.PriceAddress(), Path(),
+                                          {30s, std::int64_t{1} << 40});
             });
             EXPECT_TRUE(acted) << what;
             EXPECT_STREQ(Name(run.result.outcome), "Cancelled") << what;
@@ -321,7 +321,7 @@ TEST_F(Download, AFailureWithoutAnEarlierFileLeavesNone) {
     QFile::remove(PricePath());
     Seller seller("404");
     ASSERT_NE(seller.Port(), 0);
-    EXPECT_EQ(DownloadUrlToFile(nullptr, seller.PriceAddress(), Path()).outcome,
+    EXPECT_EQ(CurlDownloadToFile(nullptr, seller.PriceAddress(), Path()).outcome,
               Outcome::NetworkFailure);
     EXPECT_TRUE(FolderEntries().isEmpty());
 }
@@ -330,7 +330,7 @@ TEST_F(Download, MakesTheFolderOfThePriceFile) {
     Seller seller("normal");
     ASSERT_NE(seller.Port(), 0);
     const QString path = folder.filePath("cache/tesmarik/1.csv");
-    EXPECT_EQ(DownloadUrlToFile(nullptr, seller.PriceAddress(), path.toStdString()).outcome,
+    EXPECT_EQ(CurlDownloadToFile(nullptr, seller.PriceAddress(), path.toStdString()).outcome,
               Outcome::Ok);
     EXPECT_EQ(Bytes(path), Bytes(kSamplePrice));
 }
@@ -341,11 +341,11 @@ TEST_F(Download, TheLimitOfTheBodyIsInclusive) {
         ASSERT_NE(seller.Port(), 0);
         const auto size = static_cast<std::int64_t>(Bytes(kSamplePrice).size());
         EXPECT_EQ(
-            DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), {20s, size - 1}).outcome,
+            CurlDownloadToFile(nullptr, seller.PriceAddress(), Path(), {20s, size - 1}).outcome,
             Outcome::NetworkFailure)
             << mode;
         EXPECT_EQ(Bytes(PricePath()), kEarlierPrice) << mode;
-        EXPECT_EQ(DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), {20s, size}).outcome,
+        EXPECT_EQ(CurlDownloadToFile(nullptr, seller.PriceAddress(), Path(), {20s, size}).outcome,
                   Outcome::Ok)
             << mode;
         EXPECT_EQ(Bytes(PricePath()), Bytes(kSamplePrice)) << mode;
@@ -365,7 +365,7 @@ TEST_F(Download, AFullDiskKeepsTheEarlierFileAndSaysSo) {
         const Timed run = [&] {
             const FileSizeLimit fullDisk(1000);
             return TimedDownload([&] {
-                return DownloadUrlToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits);
+                return CurlDownloadToFile(nullptr, seller.PriceAddress(), Path(), kQuickLimits);
             });
         }();
 
@@ -383,7 +383,7 @@ TEST_F(Download, AFolderInPlaceOfTheFileIsALocalFailure) {
     const QString path = folder.filePath("in-the-way");
     ASSERT_TRUE(QDir().mkpath(path + "/inside"));
     const DownloadResult result =
-        DownloadUrlToFile(nullptr, seller.PriceAddress(), path.toStdString());
+        CurlDownloadToFile(nullptr, seller.PriceAddress(), path.toStdString());
     EXPECT_STREQ(Name(result.outcome), "LocalFailure");
     EXPECT_EQ(result.reason, "на месте файла прайса находится папка");
     EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
@@ -394,7 +394,7 @@ TEST_F(Download, AFileInPlaceOfTheFolderIsALocalFailure) {
     ASSERT_NE(seller.Port(), 0);
     // 1.csv is a file: nothing can be made inside it.
     const std::string path = Path() + "/tesmarik/1.csv";
-    const DownloadResult result = DownloadUrlToFile(nullptr, seller.PriceAddress(), path);
+    const DownloadResult result = CurlDownloadToFile(nullptr, seller.PriceAddress(), path);
     EXPECT_STREQ(Name(result.outcome), "LocalFailure");
     EXPECT_EQ(result.reason, "на месте папки находится файл");
     EXPECT_EQ(Bytes(PricePath()), kEarlierPrice);
@@ -408,7 +408,7 @@ TEST_F(Download, AReadOnlyFolderIsALocalFailure) {
     const std::string address = "http://127.0.0.1:9" + std::string(kPriceDownloadPathAndQuery);
     ASSERT_TRUE(
         QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const DownloadResult result = DownloadUrlToFile(nullptr, address, Path());
+    const DownloadResult result = CurlDownloadToFile(nullptr, address, Path());
     QFile::setPermissions(folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_STREQ(Name(result.outcome), "LocalFailure");

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "app/qt/QtBinding.h"
 #include "tests/qt/RecordingPlatform.h"
@@ -25,8 +26,7 @@ protected:
         window->Create();
         binding = std::make_unique<QtBinding>(*window);
         binding->TopLevel()->show();
-        window->Activate();
-        binding->Sync();
+        binding->Act(ActivateWindow);
         QApplication::processEvents();
     }
 

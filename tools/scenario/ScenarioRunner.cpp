@@ -298,7 +298,7 @@ void ScenarioRunner::RunLine(const std::string& line) {
         if (!noArgs) {
             throw ScriptError("activate takes no arguments");
         }
-        w_.Activate();
+        ActivateWindow(w_);
     } else if (command == "answer") {
         const auto a = Split(args, 1, false);
         if (a[0] != "ok" && a[0] != "cancel") {

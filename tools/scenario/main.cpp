@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "form/SellerIdentity.h"
 #include "tools/scenario/ScenarioRunner.h"
@@ -23,7 +24,7 @@ int main() {
         return 2;
     }
     const fs::path folder(pattern);
-    const char* seller = std::getenv("TESMARIK_SELLER");
+    const char* seller = std::getenv(tesmarik::kSellerHostVariable);
     int status = 2;
     // Painting the pages of a printed report needs a QGuiApplication; most scripts never
     // print, so it is made, on the offscreen platform, only when a script does.
@@ -43,7 +44,7 @@ int main() {
         });
         tesmarik::Window window(platform);
         window.Create();
-        window.Activate();
+        tesmarik::ActivateWindow(window);
         tesmarik::ScenarioRunner runner(window, platform, std::cout);
         status = runner.Run(std::cin, std::cerr);
     }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "price/PriceAge.h"
 #include "price/PriceDownload.h"
@@ -57,7 +58,7 @@ TEST(DownloadFailureMessage, BothPromptsShowIt) {
     // No price file yet: the tab offers the first download.
     Window window(platform);
     window.Create();
-    window.Activate();
+    ActivateWindow(window);
     window.form.PageControl1.ActivePageIndex = 2;
     platform.QueueAnswer(true);
     PageControl1Change(window.form, window.state.price, platform);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "files/QtFiles.h"
 #include "form/SellerIdentity.h"
@@ -22,7 +23,7 @@ struct LinkWindow {
     explicit LinkWindow(std::string host = kDefaultSellerHost)
         : platform(out, "/nonexistent/1.csv", std::move(host)), window(platform) {
         window.Create();
-        window.Activate();
+        ActivateWindow(window);
         out.str("");
     }
     void Click(const std::string& name) { window.Dispatch(Find(name).OnClick); }
@@ -118,7 +119,7 @@ TEST(SiteLinks, WithoutABrowserAClickChangesNothingAndSaysNothing) {
     NoBrowserPlatform platform(out, "/nonexistent/1.csv", kDefaultSellerHost);
     Window window(platform);
     window.Create();
-    window.Activate();
+    ActivateWindow(window);
     window.form.PageControl1.ActivePageIndex = 3;
     const std::vector<Look> before = LookOf(window.form);
     for (const char* name : {"Image1", "Label26", "Label86", "Label87", "Label88", "Label89",

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "common/Controls.h"
 #include "files/QtFiles.h"
@@ -137,7 +138,7 @@ public:
             NewPriceFile();
         }
         window_.Create();
-        window_.Activate();
+        ActivateWindow(window_);
     }
 
     // The next action as a scenario line.

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "tests/FileSizeLimit.h"
 #include "tools/scenario/ScenarioRunner.h"
@@ -75,7 +76,7 @@ protected:
         folder_ = pattern;
         fs::create_directory(folder_ / "reports");
         window_.Create();
-        window_.Activate();
+        ActivateWindow(window_);
     }
     ~MassTabFiles() override {
         std::error_code ignored;
