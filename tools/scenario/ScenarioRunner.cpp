@@ -256,6 +256,20 @@ void ScenarioRunner::RunLine(const std::string& line) {
             return;
         }
         command == "hover" ? HoverControl(w_, c) : LeaveControl(w_, c);
+    } else if (command == "menu") {
+        const auto a = Split(args, 2, true);
+        Control& c = Find(a[0]);
+        std::size_t index = 0;
+        while (index < c.PopupMenu.size() && c.PopupMenu[index].Caption != a[1]) {
+            ++index;
+        }
+        if (index == c.PopupMenu.size()) {
+            throw ScriptError(a[0] + " has no menu item '" + a[1] + "'");
+        }
+        if (!Reachable(c)) {
+            return;
+        }
+        ChooseMenuItem(w_, c, index);
     } else if (command == "tab") {
         const auto a = Split(args, 1, false);
         PageControl& pages = w_.form.PageControl1;
@@ -311,6 +325,12 @@ void ScenarioRunner::RunLine(const std::string& line) {
             throw ScriptError("saveas takes a path or cancel");
         }
         platform_.QueueSaveAs(a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0])));
+    } else if (command == "print") {
+        const auto a = Split(args, 1, true);
+        if (a[0].empty()) {
+            throw ScriptError("print takes a path or cancel");
+        }
+        platform_.QueuePrint(a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0])));
     } else if (command == "download") {
         if (args == "fail") {
             platform_.QueueDownload(std::nullopt);
