@@ -8,9 +8,11 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           libbenchmark-dev fonts-dejavu-core fonts-liberation2 python3)
 if [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
-    # clang, the Debian package and the RPM with their AppStream metainfo.
+    # clang, the Debian package and the RPM with their AppStream metainfo, reading PDF
+    # reports back (poppler-utils).
     packages+=(libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
-               clang libclang-rt-14-dev dpkg-dev desktop-file-utils rpm appstream)
+               clang libclang-rt-14-dev dpkg-dev desktop-file-utils rpm appstream
+               poppler-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

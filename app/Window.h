@@ -35,5 +35,6 @@ void WireMassTab(Window& w);
 void WireLoadingTab(Window& w);
 void WirePriceTab(Window& w);
 void WireInfoTab(Window& w);
+void WireReportMenus(Window& w);
 
 }  // namespace tesmarik

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/Text.h"
+
 namespace tesmarik {
 
 std::string ColorText(Color c) {
@@ -118,6 +120,30 @@ void Memo::SetJoinedText(const std::string& text) {
     if (!line.empty()) {
         Lines.push_back(line);
     }
+}
+
+std::string Memo::ShownText() const {
+    std::string text;
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        if (i > 0) {
+            text += '\n';
+        }
+        for (const char c : Lines[i]) {
+            if (c != '\r') {
+                text += c;
+            }
+        }
+    }
+    return text;
+}
+
+std::string Memo::SelectedText() const {
+    return CharSlice(ShownText(), SelStart, SelLength);
+}
+
+void Memo::SelectAll() {
+    SelStart = 0;
+    SelLength = CharCount(ShownText());
 }
 
 bool IsShown(const Control& control) {

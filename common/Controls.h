@@ -300,6 +300,18 @@ public:
     std::string JoinedText() const;
     // Replaces the whole text; CR LF, bare CR and bare LF all break lines.
     void SetJoinedText(const std::string& text);
+
+    // The selection, counted in characters of ShownText(): where it starts and how many
+    // characters it holds (none: nothing is selected). The screen's field reports the
+    // user's selection here and shows what the program selects.
+    std::size_t SelStart = 0;
+    std::size_t SelLength = 0;
+    // The text as the field shows it and a copy carries it: the lines joined by line
+    // feeds, without the carriage returns a line may hold.
+    std::string ShownText() const;
+    // The selected part of ShownText() (what lies within it).
+    std::string SelectedText() const;
+    void SelectAll();
 };
 
 class Image : public Control {

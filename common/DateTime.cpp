@@ -31,4 +31,10 @@ std::string ShortDate(const DateTime& t) {
     return buffer;
 }
 
+std::string ShortDateTime(const DateTime& t) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, " %02d:%02d", t.hour, t.minute);
+    return ShortDate(t) + buffer;
+}
+
 }  // namespace tesmarik

@@ -20,4 +20,7 @@ double DaySerial(const DateTime& t);
 // The Russian short date: day.month.year with two-digit day and month.
 std::string ShortDate(const DateTime& t);
 
+// The short date and the time to the minute: "dd.mm.yyyy hh:mm".
+std::string ShortDateTime(const DateTime& t);
+
 }  // namespace tesmarik

@@ -8,6 +8,7 @@
 
 #include "common/DateTime.h"
 #include "common/DownloadResult.h"
+#include "common/PrintedReport.h"
 
 namespace tesmarik {
 
@@ -36,6 +37,12 @@ public:
     // The chosen path (with the default extension added when it had none), or nothing.
     virtual std::optional<std::string> SaveDialog(const SaveDialogRequest& request) = 0;
 
+    // Puts the text (lines ended by line feeds) on the desktop's clipboard.
+    virtual void CopyText(const std::string& text) = 0;
+    // The print dialog, then the report's pages to the printer chosen there; false when
+    // the user cancels. Throws the error text when the pages cannot be printed.
+    virtual bool Print(const PrintedReport& report) = 0;
+
     // The user's default program for a web or mailto address; failures are silent.
     virtual void OpenAddress(const std::string& address) = 0;
     // Fetches the address into the file at path; true only for a complete success.
@@ -61,6 +68,9 @@ public:
     // once it is complete (a writable file in a folder that is not is written in place);
     // throws "Cannot create file ..." when it cannot.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Writes the report's pages as a PDF file, replacing the file only once it is complete
+    // as WriteLines does; throws "Cannot create file ..." when it cannot.
+    virtual void WritePdf(const std::string& path, const PrintedReport& report) = 0;
 
     virtual DateTime Now() = 0;
 

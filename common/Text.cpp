@@ -1,5 +1,7 @@
 #include "common/Text.h"
 
+#include <algorithm>
+
 namespace tesmarik {
 
 namespace {
@@ -26,13 +28,7 @@ std::size_t CharCount(const std::string& utf8) {
 }
 
 std::string FirstChars(const std::string& utf8, std::size_t count) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (StartsChar(utf8[i]) && chars++ == count) {
-            return utf8.substr(0, i);
-        }
-    }
-    return utf8;
+    return CharSlice(utf8, 0, count);
 }
 
 std::vector<char32_t> CodePoints(const std::string& utf8) {
@@ -76,6 +72,29 @@ void RemoveLastChar(std::string& utf8) {
             return;
         }
     }
+}
+
+std::string CharSlice(const std::string& utf8, std::size_t start, std::size_t count) {
+    // No text has more characters than bytes: this keeps start + count from overflowing.
+    count = std::min(count, utf8.size());
+    std::size_t begin = std::string::npos;
+    std::size_t end = utf8.size();
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i <= utf8.size(); ++i) {
+        if (i < utf8.size() && !StartsChar(utf8[i])) {
+            continue;
+        }
+        // Character number chars starts at byte i (or the text ends there).
+        if (chars == start) {
+            begin = i;
+        }
+        if (chars == start + count) {
+            end = i;
+            break;
+        }
+        ++chars;
+    }
+    return begin == std::string::npos ? std::string() : utf8.substr(begin, end - begin);
 }
 
 }  // namespace tesmarik

@@ -40,4 +40,7 @@ void AppendCodePoint(std::string& utf8, char32_t codePoint);
 // Removes the last character (not byte) of a UTF-8 text; nothing when it is empty.
 void RemoveLastChar(std::string& utf8);
 
+// The characters (not bytes) from start on, at most count of them; empty past the end.
+std::string CharSlice(const std::string& utf8, std::size_t start, std::size_t count);
+
 }  // namespace tesmarik

@@ -210,6 +210,13 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
         bytes += ToWindows1251(line);
         bytes += "\r\n";
     }
+    WriteFile(path, [&bytes](QIODevice& file) {
+        return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+    });
+}
+
+void QtFiles::WriteFile(const std::string& path, const std::function<bool(QIODevice&)>& fill) {
     QSaveFile file(Q(path));
     // Replaced whole where a temporary file can be made beside it; in a folder the user may
     // not write to, a file the user may write is written in place instead.
@@ -218,8 +225,7 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
     bool ok = file.open(QIODevice::WriteOnly);
     int reason = errno;
     if (ok) {
-        ok = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-             static_cast<qint64>(bytes.size());
+        ok = fill(file);
         reason = errno;
         // The buffer reaches the disk at flush; commit() alone would not notice a failed
         // flush (a full disk) and would put a cut-off file in place of the old one.

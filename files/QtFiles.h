@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QIODevice>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +32,10 @@ public:
     static ClippedLines SplitLinesClipped(std::string_view bytes, std::size_t maxLines,
                                           std::size_t maxChars);
     static void WriteLines(const std::string& path, const std::vector<std::string>& lines);
+    // Writes a file through fill as the reports are written: it replaces the file only once
+    // complete. Throws "Cannot create file ..." when the file cannot be written or fill
+    // returns false.
+    static void WriteFile(const std::string& path, const std::function<bool(QIODevice&)>& fill);
     // Atomically replaces the file with the bytes; false when it cannot.
     static bool WriteBytes(const std::string& path, const std::string& bytes);
     static std::string ToWindows1251(const std::string& utf8);

@@ -2,6 +2,8 @@
 
 #include "loading/Vehicles.h"
 
+#include <iterator>
+
 namespace tesmarik {
 
 void ShowOnlyPicture(TForm1& f, Image* picture) {
@@ -12,6 +14,24 @@ void ShowOnlyPicture(TForm1& f, Image* picture) {
     for (Image* image : f.SchemeImages) {
         image->Visible = image == picture;
     }
+}
+
+const Image* PictureInFront(const TForm1& f) {
+    // From the front to the back, as the form stacks them.
+    for (auto it = std::rbegin(f.SchemeImages); it != std::rend(f.SchemeImages); ++it) {
+        if ((*it)->Visible) {
+            return *it;
+        }
+    }
+    if (f.Image17.Visible) {
+        return &f.Image17;
+    }
+    for (auto it = std::rbegin(f.VehicleImages); it != std::rend(f.VehicleImages); ++it) {
+        if ((*it)->Visible) {
+            return *it;
+        }
+    }
+    return nullptr;
 }
 
 bool ShowSchemeFor(TForm1& f, bool gondola, const std::string& diameterText) {

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTimer>
 #include <QWheelEvent>
 #include <set>
@@ -813,6 +814,20 @@ private:
     FocusFilter* focus_ = nullptr;
 };
 
+// Characters of the model and UTF-16 units of Qt: the same but for characters beyond
+// the Basic Multilingual Plane, which Qt counts twice.
+std::size_t CharsBefore(const QString& text, int units) {
+    return text.left(units).toStdU32String().size();
+}
+
+int UnitsBefore(const QString& text, std::size_t chars) {
+    int units = 0;
+    for (std::size_t n = 0; n < chars && units < text.size(); ++n) {
+        units += text.at(units).isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    }
+    return units;
+}
+
 class MemoBinding : public BindingBase {
 public:
     MemoBinding(QtBinding& b, Memo& c, QWidget* parent) : BindingBase(b, c), memo_(c) {
@@ -822,6 +837,12 @@ public:
             shown_ = edit_->toPlainText();
             ChangeText(binding_.Model(), memo_, shown_.toStdString());
         });
+        // The user's selection is the field's own state, not an event of the program: the
+        // model keeps it up to date without running a handler.
+        QObject::connect(edit_, &QPlainTextEdit::selectionChanged, edit_,
+                         [this] { ReadSelection(); });
+        QObject::connect(edit_, &QPlainTextEdit::cursorPositionChanged, edit_,
+                         [this] { ReadSelection(); });
     }
 
 protected:
@@ -847,13 +868,39 @@ protected:
             edit_->setPlainText(text);
             QScrollBar* bar = edit_->verticalScrollBar();
             bar->setValue(appended ? bar->maximum() : bar->minimum());
+            // A new text starts without a selection.
+            ReadSelection();
+        }
+        if (memo_.SelStart != seenStart_ || memo_.SelLength != seenLength_) {
+            ShowSelection();  // the program selected
         }
     }
 
 private:
+    void ReadSelection() {
+        const QTextCursor cursor = edit_->textCursor();
+        memo_.SelStart = CharsBefore(shown_, cursor.selectionStart());
+        memo_.SelLength = CharsBefore(shown_, cursor.selectionEnd()) - memo_.SelStart;
+        seenStart_ = memo_.SelStart;
+        seenLength_ = memo_.SelLength;
+    }
+
+    void ShowSelection() {
+        QTextCursor cursor = edit_->textCursor();
+        const int start = UnitsBefore(shown_, memo_.SelStart);
+        const int end = UnitsBefore(shown_, memo_.SelStart + memo_.SelLength);
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        edit_->setTextCursor(cursor);
+        ReadSelection();  // what lies within the text
+    }
+
     Memo& memo_;
     QPlainTextEdit* edit_ = nullptr;
     QString shown_;
+    // The selection the model last heard of from the field or showed in it.
+    std::size_t seenStart_ = 0;
+    std::size_t seenLength_ = 0;
 };
 
 // A picture of the program's own, drawn in code at the widget's size.

@@ -1,5 +1,6 @@
 #include "app/qt/RealPlatform.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTreeView>
@@ -15,9 +18,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/Error.h"
 #include "files/QtFiles.h"
 #include "files/QtText.h"
 #include "form/SellerIdentity.h"
+#include "printing/ReportPages.h"
 
 namespace tesmarik {
 
@@ -112,6 +117,27 @@ std::optional<std::string> RealPlatform::SaveDialog(const SaveDialogRequest& req
     return chosen.toStdString();
 }
 
+void RealPlatform::CopyText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(Q(text));
+}
+
+bool RealPlatform::Print(const PrintedReport& report) {
+    BeforeDialog();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Q(report.title));
+    printer.setCreator(Q(kReportProgramName));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter));
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (!PaintReport(printer, report)) {
+        throw Error("Printer selected is not valid");
+    }
+    return true;
+}
+
 void RealPlatform::OpenAddress(const std::string& address) {
     // QUrl keeps the Cyrillic subject of a mailto address as Unicode; the desktop hands it
     // to the mail program percent-encoded in UTF-8, which mail programs show as letters.
@@ -143,6 +169,10 @@ ClippedLines RealPlatform::ReadLinesClipped(const std::string& path, std::size_t
 
 void RealPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     QtFiles::WriteLines(path, lines);
+}
+
+void RealPlatform::WritePdf(const std::string& path, const PrintedReport& report) {
+    WriteReportPdf(path, report);
 }
 
 DateTime RealPlatform::Now() {

@@ -27,6 +27,8 @@ public:
     bool AskAt(int left, int top, const std::string& text) override;
     void ErrorBox(const std::string& text) override;
     std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    void CopyText(const std::string& text) override;
+    bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
     bool Download(const std::string& address, const std::string& path) override;
     DownloadResult DownloadWithOutcome(const std::string& address,
@@ -36,6 +38,7 @@ public:
     ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                   std::size_t maxChars) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    void WritePdf(const std::string& path, const PrintedReport& report) override;
     DateTime Now() override;
     std::string PriceFilePath() override;
     std::string SellerHost() override;

@@ -82,7 +82,7 @@ bool Allowed(const std::string& line) {
     const std::size_t blank = line.find(' ');
     const std::string command = line.substr(0, blank);
     const std::string args = blank == std::string::npos ? "" : line.substr(blank + 1);
-    if (command == "saveas") {
+    if (command == "saveas" || command == "print") {
         return args == "cancel" || SafePath(args, false);
     }
     if (command == "download") {

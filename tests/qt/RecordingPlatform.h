@@ -40,6 +40,11 @@ public:
         calls.push_back("save dialog");
         return path;
     }
+    void CopyText(const std::string& text) override { calls.push_back("clipboard: " + text); }
+    bool Print(const PrintedReport& report) override {
+        calls.push_back("print: " + report.title);
+        return false;
+    }
     void OpenAddress(const std::string& address) override { calls.push_back("open: " + address); }
     bool Download(const std::string& address, const std::string&) override {
         calls.push_back("download: " + address);
@@ -55,6 +60,9 @@ public:
     }
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override {
         QtFiles::WriteLines(path, lines);
+    }
+    void WritePdf(const std::string& path, const PrintedReport&) override {
+        calls.push_back("pdf: " + path);
     }
     DateTime Now() override { return now; }
     std::string PriceFilePath() override { return priceFile; }

@@ -17,12 +17,21 @@ void Answer(ScriptContext& s, const CommandArgs& args) {
     s.platform.QueueAnswer(a[0] == "ok");
 }
 
-void SaveAs(ScriptContext& s, const CommandArgs& args) {
+// The answer of a save or print dialog: a path to the end of the line, or cancel.
+std::optional<std::string> PathOrCancel(const CommandArgs& args, const std::string& command) {
     const auto a = Split(args.text, 1, true);
     if (a[0].empty()) {
-        throw ScriptError("saveas takes a path or cancel");
+        throw ScriptError(command + " takes a path or cancel");
     }
-    s.platform.QueueSaveAs(a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0])));
+    return a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0]));
+}
+
+void SaveAs(ScriptContext& s, const CommandArgs& args) {
+    s.platform.QueueSaveAs(PathOrCancel(args, "saveas"));
+}
+
+void Print(ScriptContext& s, const CommandArgs& args) {
+    s.platform.QueuePrint(PathOrCancel(args, "print"));
 }
 
 void Download(ScriptContext& s, const CommandArgs& args) {
@@ -77,6 +86,7 @@ void PriceFile(ScriptContext& s, const CommandArgs& args) {
 constexpr CommandRow kCommands[] = {
     {"answer", Answer},        // answer ok|cancel
     {"saveas", SaveAs},        // saveas PATH|cancel
+    {"print", Print},          // print PATH|cancel
     {"download", Download},    // download ok FILE|fail
     {"now", Now},              // now YYYY-MM-DD HH:MM:SS
     {"pricefile", PriceFile},  // pricefile FILE YYYY-MM-DD HH:MM:SS|none|locked

@@ -1,9 +1,11 @@
 #include "tools/scenario/ScriptedPlatform.h"
 
+#include <QGuiApplication>
 #include <filesystem>
 
 #include "common/Error.h"
 #include "files/QtFiles.h"
+#include "printing/ReportPages.h"
 
 namespace tesmarik {
 
@@ -64,6 +66,23 @@ std::optional<std::string> ScriptedPlatform::SaveDialog(const SaveDialogRequest&
     return path;
 }
 
+void ScriptedPlatform::CopyText(const std::string& text) {
+    out_ << "clipboard: " << EscapeValue(text) << '\n';
+}
+
+bool ScriptedPlatform::Print(const PrintedReport& report) {
+    std::optional<std::string> path;
+    if (!prints_.empty()) {
+        path = prints_.front();
+        prints_.pop_front();
+    }
+    out_ << "print dialog -> " << (path ? EscapeValue(*path) : "cancel") << '\n';
+    if (path) {
+        WritePdf(*path, report);
+    }
+    return path.has_value();
+}
+
 void ScriptedPlatform::OpenAddress(const std::string& address) {
     out_ << "open: " << EscapeValue(address) << '\n';
 }
@@ -107,6 +126,17 @@ ClippedLines ScriptedPlatform::ReadLinesClipped(const std::string& path, std::si
 
 void ScriptedPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     QtFiles::WriteLines(path, lines);
+}
+
+void ScriptedPlatform::WritePdf(const std::string& path, const PrintedReport& report) {
+    if (beforePainting_) {
+        beforePainting_();
+    }
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        // No fonts to paint with: a runner built without the means to print.
+        throw Error("Cannot create file \"" + path + "\". No QGuiApplication to paint with");
+    }
+    WriteReportPdf(path, report);
 }
 
 }  // namespace tesmarik

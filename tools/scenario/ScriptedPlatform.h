@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,6 +23,13 @@ public:
     void QueueDownload(std::optional<std::string> source) {
         downloads_.push_back(std::move(source));
     }
+    // An empty path cancels the print dialog.
+    void QueuePrint(std::optional<std::string> path) { prints_.push_back(std::move(path)); }
+    // Runs before the first page is painted: painting text needs a QGuiApplication, which
+    // the runner makes only when a script prints.
+    void SetBeforePainting(std::function<void()> beforePainting) {
+        beforePainting_ = std::move(beforePainting);
+    }
     void SetNow(const DateTime& t) { now_ = t; }
     void SetPriceFileLocked(bool locked) { priceLocked_ = locked; }
 
@@ -29,6 +37,8 @@ public:
     bool AskAt(int left, int top, const std::string& text) override;
     void ErrorBox(const std::string& text) override;
     std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    void CopyText(const std::string& text) override;
+    bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
     bool Download(const std::string& address, const std::string& path) override;
     bool FileExists(const std::string& path) override;
@@ -36,6 +46,7 @@ public:
     ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                   std::size_t maxChars) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    void WritePdf(const std::string& path, const PrintedReport& report) override;
     DateTime Now() override { return now_; }
     std::string PriceFilePath() override { return priceFilePath_; }
     std::string SellerHost() override { return sellerHost_; }
@@ -47,6 +58,8 @@ private:
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> saves_;
     std::deque<std::optional<std::string>> downloads_;
+    std::deque<std::optional<std::string>> prints_;
+    std::function<void()> beforePainting_;
     DateTime now_{2026, 1, 1, 12, 0, 0};
     bool priceLocked_ = false;
 };

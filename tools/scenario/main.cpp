@@ -1,9 +1,11 @@
 // tesmarik-scenario: runs the window's logic headless from a script on standard input.
 #include <stdlib.h>
 
+#include <QGuiApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -24,10 +26,22 @@ int main() {
     const fs::path folder(pattern);
     const char* seller = std::getenv(tesmarik::kSellerHostVariable);
     int status = 2;
+    // Painting the pages of a printed report needs a QGuiApplication; most scripts never
+    // print, so it is made, on the offscreen platform, only when a script does.
+    int guiArgc = 1;
+    char guiName[] = "tesmarik-scenario";
+    char* guiArgv[] = {guiName, nullptr};
+    std::optional<QGuiApplication> gui;
     {
         tesmarik::ScriptedPlatform platform(
             std::cout, (folder / "1.csv").string(),
             seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
+        platform.SetBeforePainting([&] {
+            if (!gui) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+                gui.emplace(guiArgc, guiArgv);
+            }
+        });
         tesmarik::Window window(platform);
         window.Create();
         tesmarik::ActivateWindow(window);

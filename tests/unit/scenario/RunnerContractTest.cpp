@@ -59,6 +59,7 @@ const Case kCases[] = {
     {"activate with an argument", "activate now\n", "activate takes no arguments"},
     {"answer maybe", "answer maybe\n", "answer takes ok or cancel"},
     {"saveas nothing", "saveas\n", "saveas takes a path or cancel"},
+    {"print nothing", "print\n", "print takes a path or cancel"},
     {"download maybe", "download maybe x\n", "download takes ok FILE or fail"},
     {"download a missing file", "download ok no-such-file\n", "no file 'no-such-file'"},
     {"download ok alone", "download ok\n", "wrong number of arguments"},

@@ -1,0 +1,263 @@
+#include "printing/ReportPages.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
+#include <QTextOption>
+#include <algorithm>
+#include <vector>
+
+#include "files/QtFiles.h"
+#include "resources/Pictures.h"
+
+namespace tesmarik {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The fonts of the page. The report keeps the fixed-pitch face the window shows it in,
+// so that its padded columns stay in line.
+QFont PageFont(const char* family, double points, bool bold,
+               QFont::StyleHint hint = QFont::SansSerif) {
+    QFont font(family);
+    font.setStyleHint(hint);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The picture is drawn into an image at this many times the size the window shows it,
+// which prints as sharp as the rest of the page.
+constexpr int kPictureScale = 4;
+
+QImage PictureImage(const PrintedReport& report) {
+    const int width = std::max(report.pictureWidth, 1);
+    const int height = std::max(report.pictureHeight, 1);
+    QImage image(width * kPictureScale, height * kPictureScale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kPictureScale, kPictureScale);
+    if (!PaintPicture(painter, QRect(0, 0, width, height), report.picture)) {
+        return {};
+    }
+    return image;
+}
+
+// One piece of the page's flow, placed on a page before anything is painted, so that
+// every page can say how many there are.
+struct Block {
+    enum class Kind { Title, Line, Caption, Picture } kind;
+    QString text;
+    double height = 0;
+    double gapAfter = 0;  // blank space below, dropped at the foot of a page
+    bool keepWithNext = false;
+    int page = 0;
+    double top = 0;
+};
+
+class ReportPainter {
+public:
+    ReportPainter(QPagedPaintDevice& device, const PrintedReport& report)
+        : device_(device),
+          report_(report),
+          dpi_(device.logicalDpiY()),
+          headingFont_(PageFont("Arial", 12, true)),
+          stampFont_(PageFont("Arial", 10, false)),
+          titleFont_(PageFont("Arial", 15, true)),
+          textFont_(PageFont("Courier New", 10, false, QFont::TypeWriter)),
+          captionFont_(PageFont("Arial", 10, true)),
+          footFont_(PageFont("Arial", 8, false)) {}
+
+    bool Paint() {
+        width_ = device_.width();
+        const double footHeight = Metrics(footFont_).height() + Mm(3);
+        bodyTop_ = Metrics(headingFont_).height() + Mm(4);
+        bodyBottom_ = device_.height() - footHeight;
+        picture_ = report_.picture.empty() ? QImage() : PictureImage(report_);
+        Lay(Flow());
+
+        QPainter painter;
+        if (!painter.begin(&device_)) {
+            return false;
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int page = 0; page < pages_; ++page) {
+            if (page > 0 && !device_.newPage()) {
+                return false;
+            }
+            PaintFrame(painter, page);
+            for (const Block& block : blocks_) {
+                if (block.page == page) {
+                    PaintBlock(painter, block);
+                }
+            }
+        }
+        return painter.end();
+    }
+
+private:
+    double Mm(double mm) const { return mm * dpi_ / 25.4; }
+    QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
+
+    const QFont& FontOf(Block::Kind kind) const {
+        switch (kind) {
+            case Block::Kind::Title:
+                return titleFont_;
+            case Block::Kind::Caption:
+                return captionFont_;
+            default:
+                return textFont_;
+        }
+    }
+
+    // The text broken into lines of the page's width: at blanks, and within a word only
+    // when the word alone is wider than the page.
+    void LayOut(QTextLayout& layout, const QString& text) const {
+        layout.setText(text);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        double y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width_);
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        layout.endLayout();
+    }
+
+    double TextHeight(const QFont& font, const QString& text) const {
+        if (text.isEmpty()) {
+            return Metrics(font).height();
+        }
+        QTextLayout layout(QString(), font, &device_);
+        LayOut(layout, text);
+        return layout.boundingRect().height();
+    }
+
+    std::vector<Block> Flow() const {
+        std::vector<Block> flow;
+        const QString title = Q(report_.title);
+        flow.push_back({Block::Kind::Title, title, TextHeight(titleFont_, title), Mm(5)});
+        for (const std::string& line : report_.lines) {
+            const QString text = Q(line);
+            flow.push_back({Block::Kind::Line, text, TextHeight(textFont_, text), 0});
+        }
+        if (!picture_.isNull()) {
+            flow.back().gapAfter = Mm(6);
+            // A line break of the caption breaks the line on the page too.
+            const QString caption =
+                Q(report_.pictureCaption).replace(QChar('\n'), QChar::LineSeparator);
+            if (!caption.isEmpty()) {
+                flow.push_back(
+                    {Block::Kind::Caption, caption, TextHeight(captionFont_, caption), Mm(2)});
+                flow.back().keepWithNext = true;
+            }
+            const double width = std::min(width_, Mm(160));
+            flow.push_back(
+                {Block::Kind::Picture, {}, width * picture_.height() / picture_.width(), 0});
+        }
+        return flow;
+    }
+
+    // Places the blocks down the pages; a block that does not fit starts the next page,
+    // and a caption goes with its picture.
+    void Lay(std::vector<Block> flow) {
+        int page = 0;
+        double y = bodyTop_;
+        for (std::size_t i = 0; i < flow.size(); ++i) {
+            Block& block = flow[i];
+            double needed = block.height;
+            if (block.keepWithNext && i + 1 < flow.size()) {
+                needed += block.gapAfter + flow[i + 1].height;
+            }
+            if (y + needed > bodyBottom_ && y > bodyTop_) {
+                ++page;
+                y = bodyTop_;
+            }
+            block.page = page;
+            block.top = y;
+            y += block.height + block.gapAfter;
+        }
+        pages_ = page + 1;
+        blocks_ = std::move(flow);
+    }
+
+    void PaintFrame(QPainter& painter, int page) const {
+        painter.setPen(Qt::black);
+        const double headingHeight = Metrics(headingFont_).height();
+        painter.setFont(headingFont_);
+        painter.drawText(QRectF(0, 0, width_, headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         Q(kReportProgramName));
+        painter.setFont(stampFont_);
+        painter.drawText(QRectF(0, 0, width_, headingHeight), Qt::AlignRight | Qt::AlignVCenter,
+                         "Напечатано " + Q(ShortDateTime(report_.printedAt)));
+        painter.setPen(QPen(Qt::black, Mm(0.3)));
+        const double rule = headingHeight + Mm(1);
+        painter.drawLine(QPointF(0, rule), QPointF(width_, rule));
+        painter.setPen(Qt::black);
+        painter.setFont(footFont_);
+        painter.drawText(QRectF(0, bodyBottom_, width_, device_.height() - bodyBottom_),
+                         Qt::AlignRight | Qt::AlignBottom,
+                         QString("Страница %1 из %2").arg(page + 1).arg(pages_));
+    }
+
+    void PaintBlock(QPainter& painter, const Block& block) const {
+        if (block.kind == Block::Kind::Picture) {
+            const double width = std::min(width_, Mm(160));
+            painter.drawImage(QRectF(0, block.top, width, block.height), picture_);
+            return;
+        }
+        QTextLayout layout(QString(), FontOf(block.kind), &device_);
+        LayOut(layout, block.text);
+        painter.setPen(Qt::black);
+        layout.draw(&painter, QPointF(0, block.top));
+    }
+
+    QPagedPaintDevice& device_;
+    const PrintedReport& report_;
+    double dpi_;
+    QFont headingFont_;
+    QFont stampFont_;
+    QFont titleFont_;
+    QFont textFont_;
+    QFont captionFont_;
+    QFont footFont_;
+    double width_ = 0;
+    double bodyTop_ = 0;
+    double bodyBottom_ = 0;
+    QImage picture_;
+    std::vector<Block> blocks_;
+    int pages_ = 1;
+};
+
+}  // namespace
+
+bool PaintReport(QPagedPaintDevice& device, const PrintedReport& report) {
+    return ReportPainter(device, report).Paint();
+}
+
+void WriteReportPdf(const std::string& path, const PrintedReport& report) {
+    QtFiles::WriteFile(path, [&report](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setTitle(Q(report.title));
+        writer.setCreator(Q(kReportProgramName));
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter));
+        return PaintReport(writer, report);
+    });
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,146 @@
+// The context menu of the reports on the real display: the program's own Russian menu in
+// place of the desktop's, the clipboard of the X server, and the print dialog.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "tests/display/RealWindow.h"
+#include "tests/display/Steps.h"
+
+namespace tesmarik {
+namespace {
+
+class ReportMenu : public RealWindowWithPrices {
+protected:
+    // The open popup menu, or none.
+    static QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+    static QStringList Captions(XUser& user) {
+        return user.OnGui([] {
+            QStringList captions;
+            if (QMenu* menu = OpenMenu()) {
+                for (const QAction* action : menu->actions()) {
+                    captions << action->text();
+                }
+            }
+            return captions;
+        });
+    }
+
+    // Opens the report's menu with the right mouse button and clicks the item.
+    void Choose(XUser& user, const char* report, const QString& caption) {
+        user.RightClick(user.OnGui([&] { return W(report); }), QPoint(40, 20));
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() != nullptr; })) << report;
+        const QPoint at = user.OnGui([&] {
+            for (QAction* action : OpenMenu()->actions()) {
+                if (action->text() == caption) {
+                    return OpenMenu()->actionGeometry(action).center();
+                }
+            }
+            return QPoint(-1, -1);
+        });
+        ASSERT_NE(at, QPoint(-1, -1)) << caption.toStdString();
+        user.Click(user.OnGui([] { return static_cast<QWidget*>(OpenMenu()); }), at);
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() == nullptr; }));
+    }
+
+    void ShowWorkedExampleLog(XUser& user) {
+        ClickTab(user, 0);
+        Act(user, [](Window& w) {
+            ChooseMassPipe(w, 0);
+            for (const char32_t key : std::u32string(U"1000")) {
+                TypeCharacter(w, w.form.Edit10, key);
+            }
+            ClickControl(w, w.form.Button1);
+            ClickControl(w, w.form.BitBtn4);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Memo4")->isVisible(); }));
+    }
+};
+
+// A right click on the log opens the program's four Russian items, not the desktop's
+// English menu of an edit field; "Выделить всё" selects the whole log on screen and
+// "Копировать" puts it on the X server's clipboard, lines ended by line feeds.
+TEST_F(ReportMenu, SelectAllThenCopyPutsTheLogOnTheClipboard) {
+    RunAsUser([&](XUser& user) {
+        ShowWorkedExampleLog(user);
+        user.RightClick(user.OnGui([&] { return W("Memo4"); }), QPoint(40, 20));
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() != nullptr; }));
+        EXPECT_EQ(Captions(user),
+                  QStringList({"Копировать", "Выделить всё", "Печать…", "Сохранить в PDF…"}));
+        user.Key("Escape");
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() == nullptr; }));
+
+        Choose(user, "Memo4", "Выделить всё");
+        const QString shown =
+            user.OnGui([&] { return static_cast<QPlainTextEdit*>(W("Memo4"))->toPlainText(); });
+        EXPECT_TRUE(user.WaitFor([&] {
+            return static_cast<QPlainTextEdit*>(W("Memo4"))->textCursor().selectedText().size() ==
+                   shown.size();
+        }));
+        user.OnGui([] { QGuiApplication::clipboard()->clear(); });
+        Choose(user, "Memo4", "Копировать");
+        const QString expected =
+            user.OnGui([&] { return QString::fromStdString(Model().form.Memo4.ShownText()); });
+        EXPECT_TRUE(expected.startsWith("Расчёт выполнен: для трубы диамм. 530 x 8\nМасса "));
+        EXPECT_TRUE(user.WaitFor([&] {
+            return QGuiApplication::clipboard()->ownsClipboard() &&
+                   QGuiApplication::clipboard()->text() == expected;
+        })) << user.OnGui([] { return QGuiApplication::clipboard()->text().toStdString(); });
+    });
+}
+
+// A selection the user makes with the mouse is what "Копировать" copies.
+TEST_F(ReportMenu, CopyTakesTheUsersSelection) {
+    RunAsUser([&](XUser& user) {
+        ShowWorkedExampleLog(user);
+        user.OnGui([&] {
+            auto* edit = static_cast<QPlainTextEdit*>(W("Memo4"));
+            QTextCursor cursor = edit->textCursor();
+            cursor.setPosition(0);
+            cursor.setPosition(8, QTextCursor::KeepAnchor);
+            edit->setTextCursor(cursor);
+        });
+        EXPECT_EQ(user.OnGui([&] { return Model().form.Memo4.SelectedText(); }), "Расчёт в");
+        Choose(user, "Memo4", "Копировать");
+        EXPECT_TRUE(
+            user.WaitFor([] { return QGuiApplication::clipboard()->text() == "Расчёт в"; }));
+    });
+}
+
+// "Печать…" opens Qt's print dialog in Russian over the window; Esc cancels it, and
+// nothing else is shown.
+TEST_F(ReportMenu, ThePrintDialogOpensInRussianAndEscCancelsIt) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            ClickControl(w, w.form.Button2);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); }));
+        const auto before = Dialogs(user).size();
+        Choose(user, "Memo3", "Печать…");
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() != nullptr; }));
+        EXPECT_EQ(user.OnGui([] { return OpenDialog()->windowTitle(); }), "Печать");
+        const QStringList buttons = user.OnGui([] {
+            QStringList texts;
+            for (const QAbstractButton* b : OpenDialog()->findChildren<QAbstractButton*>()) {
+                texts << b->text();
+            }
+            return texts;
+        });
+        EXPECT_TRUE(buttons.contains("Отмена")) << buttons.join('|').toStdString();
+        user.Key("Escape");
+        EXPECT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
+        user.Settle(300);
+        EXPECT_EQ(Dialogs(user).size(), before);
+    });
+}
+
+}  // namespace
+}  // namespace tesmarik

@@ -1,0 +1,6 @@
+include(${CMAKE_CURRENT_LIST_DIR}/PdfChecks.cmake)
+run_script(mass-log.scn)
+expect_output("save dialog -> mass-log.pdf")
+expect_output("print dialog -> printed.pdf")
+expect_lines(mass-log.pdf mass-log.txt)
+expect_lines(printed.pdf mass-log.txt)
