@@ -1,6 +1,7 @@
 #include "common/Controls.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace tesmarik {
 
@@ -143,8 +144,20 @@ bool IsReachable(const Control& control) {
         if (!c->Visible || !c->Enabled) {
             return false;
         }
+        if (c->Kind == ControlKind::Form && static_cast<const FormControl*>(c)->Blocked) {
+            return false;
+        }
     }
     return true;
+}
+
+FormControl& FormOf(const ControlRegistry& registry) {
+    for (Control* c : registry.All()) {
+        if (c->Kind == ControlKind::Form && c->Parent == nullptr) {
+            return static_cast<FormControl&>(*c);
+        }
+    }
+    throw std::logic_error("a form's registry without its form control");
 }
 
 }  // namespace tesmarik
