@@ -72,6 +72,10 @@ void ChooseMenuItem(Window& w, Control& control, std::size_t index) {
     }
 }
 
+void CloseWindow(Window& w, FormControl& form) {
+    w.dialogs.Close(form);
+}
+
 void ChangePage(Window& w, PageControl& pages, int index) {
     if (index < 0 || index >= static_cast<int>(pages.Pages.size()) ||
         index == pages.ActivePageIndex) {

@@ -23,6 +23,8 @@ void HoverControl(Window& w, Control& control);
 void LeaveControl(Window& w, Control& control);
 // An item of the control's context menu chosen; an index past the menu does nothing.
 void ChooseMenuItem(Window& w, Control& control, std::size_t index);
+// The close button (or Esc) of a window open over the main window.
+void CloseWindow(Window& w, FormControl& form);
 // Another tab of a tab control brought to the front by the user.
 void ChangePage(Window& w, PageControl& pages, int index);
 

@@ -13,6 +13,7 @@ Window::Window(Platform& p) : platform(p) {
     WireLoadingTab(*this);
     WirePriceTab(*this);
     WireInfoTab(*this);
+    WireCostDialog(*this);
 }
 
 void Window::Create() {
