@@ -60,6 +60,9 @@ ListedSizes SizesOfField(const std::string& field) {
         return {{ShowNumber(*one)}, ListedSizes::Choice::Fixed};
     }
     const std::vector<std::string> words = Words(field);
+    if (words.empty()) {
+        return {};
+    }
     if (words.size() == 1) {
         const std::size_t dash = field.find('-', field.find_first_not_of(' ') + 1);
         if (dash != std::string::npos) {
