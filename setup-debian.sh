@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
-#   ./setup-debian.sh        everything: the program, the tests, fuzzing, the package
+#   ./setup-debian.sh        everything: the program, the tests, fuzzing, the packages
 #   ./setup-debian.sh run    only what building the program and opening its window need
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
@@ -8,9 +8,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           libbenchmark-dev fonts-dejavu-core fonts-liberation2 python3)
 if [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
-    # clang, the Debian package.
+    # clang, the Debian package and the RPM with their AppStream metainfo.
     packages+=(libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
-               clang libclang-rt-14-dev dpkg-dev desktop-file-utils)
+               clang libclang-rt-14-dev dpkg-dev desktop-file-utils rpm appstream)
 fi
 missing=()
 for p in "${packages[@]}"; do

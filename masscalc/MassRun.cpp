@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "masscalc/MassFormulas.h"
+#include "masscalc/MassHint.h"
 #include "masscalc/RunTexts.h"
 #include "masscalc/RunningSum.h"
 
@@ -186,6 +187,11 @@ void Button1Click(TForm1& f, PipeState& pipe) {
     f.Panel6.Visible = true;
     f.Label94.Text = r.diameterText + " x " + r.wallText;
     f.Label95.Text = ShowNumber(r.massPerMetre) + " кг.";
+    if (universal) {
+        f.Label95.Hint = FormulaMassHint(pipe.Diameter, pipe.Wall, f.CheckBox2.Checked);
+    } else if (boiler) {
+        f.Label95.Hint = TableMassHint(pipe.Diameter, pipe.Wall, r.massPerMetre, f.ComboBox6.Text);
+    }
     f.Label97.Text = r.lengthText + " м.";
     f.Label99.Text = r.massText + " т.";
     f.Label101.Text = PieceCountText(r.pieces, r.averageLengthText);
