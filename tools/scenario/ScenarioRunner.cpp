@@ -1,5 +1,6 @@
 #include "tools/scenario/ScenarioRunner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -132,6 +133,13 @@ int ScenarioRunner::Run(std::istream& in, std::ostream& err) {
 }
 
 Control& ScenarioRunner::Find(const std::string& name) const {
+    // The windows open over the main window come first, the one on top before the others.
+    const auto& dialogs = w_.dialogs.Stack();
+    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
+        if (Control* c = (*it)->Find(name)) {
+            return *c;
+        }
+    }
     Control* c = w_.form.Find(name);
     if (c == nullptr) {
         throw ScriptError("unknown control '" + name + "'");
@@ -256,6 +264,28 @@ void ScenarioRunner::RunLine(const std::string& line) {
             return;
         }
         command == "hover" ? HoverControl(w_, c) : LeaveControl(w_, c);
+    } else if (command == "menu") {
+        const auto a = Split(args, 2, true);
+        Control& c = Find(a[0]);
+        const std::string caption = Unescape(a[1]);
+        const auto& items = c.PopupMenu;
+        const auto item = std::find_if(items.begin(), items.end(), [&caption](const MenuItem& m) {
+            return m.Caption == caption;
+        });
+        if (item == items.end()) {
+            throw ScriptError(a[0] + " has no menu item " + a[1]);
+        }
+        if (!Reachable(c)) {
+            return;
+        }
+        ChooseMenuItem(w_, c, static_cast<std::size_t>(item - items.begin()));
+    } else if (command == "close") {
+        const auto a = Split(args, 1, false);
+        ControlRegistry* dialog = w_.dialogs.OpenNamed(a[0]);
+        if (dialog == nullptr) {
+            throw ScriptError(a[0] + " is not an open dialog window");
+        }
+        CloseWindow(w_, FormOf(*dialog));
     } else if (command == "tab") {
         const auto a = Split(args, 1, false);
         PageControl& pages = w_.form.PageControl1;
