@@ -111,6 +111,11 @@ void XUser::Click(QWidget* widget, QPoint at) {
     Button(1);
 }
 
+void XUser::RightClick(QWidget* widget, QPoint at) {
+    MoveTo(widget, at);
+    Button(3);
+}
+
 void XUser::Wheel(QWidget* widget, int notches) {
     MoveTo(widget);
     for (int i = 0; i < std::abs(notches); ++i) {

@@ -48,6 +48,8 @@ public:
     void Type(const std::string& text);
     void MoveTo(QWidget* widget, QPoint at = {-1, -1});
     void Click(QWidget* widget, QPoint at = {-1, -1});
+    // The right mouse button, which opens a context menu.
+    void RightClick(QWidget* widget, QPoint at = {-1, -1});
     // Wheel notches over the widget: positive scrolls down, negative up.
     void Wheel(QWidget* widget, int notches);
 
