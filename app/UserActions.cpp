@@ -76,6 +76,10 @@ void ActivateWindow(Window& w) {
     w.Dispatch(w.form.Form1.OnActivate);
 }
 
+void CloseWindow(Window& w, FormControl& form) {
+    w.dialogs.Close(form);
+}
+
 void ChangePage(Window& w, PageControl& pages, int index) {
     if (index < 0 || index >= static_cast<int>(pages.Pages.size()) ||
         index == pages.ActivePageIndex) {

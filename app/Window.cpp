@@ -14,6 +14,7 @@ Window::Window(Platform& p) : platform(p) {
     WirePriceTab(*this);
     WireInfoTab(*this);
     WireReportMenus(*this);
+    WireCostDialog(*this);
 }
 
 void Window::Create() {

@@ -2,8 +2,10 @@
 
 #include "app/SharedState.h"
 #include "common/Controls.h"
+#include "common/DialogWindows.h"
 #include "common/Platform.h"
 #include "form/TForm1.h"
+#include "form/TForm2.h"
 
 namespace tesmarik {
 
@@ -25,6 +27,9 @@ public:
     void DispatchKey(const KeyEvent& handler, char32_t key);
 
     TForm1 form;
+    TForm2 form2;  // the cost window of a price position
+    // The windows open over form, each window-modal.
+    DialogWindows dialogs{form.Form1};
     SharedState state;
     Platform& platform;
 };
@@ -36,5 +41,6 @@ void WireLoadingTab(Window& w);
 void WirePriceTab(Window& w);
 void WireInfoTab(Window& w);
 void WireReportMenus(Window& w);
+void WireCostDialog(Window& w);
 
 }  // namespace tesmarik

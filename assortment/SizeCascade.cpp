@@ -1,6 +1,7 @@
 #include "assortment/SizeCascade.h"
 
 #include "common/Numbers.h"
+#include "masscalc/MassFormulas.h"
 
 namespace tesmarik {
 
@@ -15,9 +16,6 @@ constexpr const char* kUniversalStandards =
     "14-3-1160-83 ТУ 14-3Р-03-94  ТУ 14-3Р-04-94  ТУ 14-158-116-99ТУ 14-158-117-99ТУ "
     "14-3-1698-200ТУ 14-3-1270-2001\rцельно-тянутых труб:ГОСТ 8732-78ГОСТ 550-75ГОСТ "
     "14-3-1128-200  ГОСТ 8734-75  и др.";
-
-// The 1 % weld-seam allowance applies from this outer diameter on.
-constexpr double kSeamAllowanceDiameter = 530;
 
 // A new choice of type, diameter or wall takes the tab back to the state without a mode.
 void ResetModeInputs(TForm1& f) {
@@ -108,7 +106,7 @@ void ComboBox2Click(TForm1& f, AssortmentState& s) {
     f.ComboBox3.Clear();
 
     const double diameter = ReadNumber(f.ComboBox2.Text);
-    const bool seam = diameter >= kSeamAllowanceDiameter;
+    const bool seam = diameter >= kSeamAllowanceFromDiameter;
     f.CheckBox2.Checked = seam;
     f.CheckBox2.Enabled = seam;
 

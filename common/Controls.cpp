@@ -1,6 +1,7 @@
 #include "common/Controls.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "common/Text.h"
 
@@ -169,8 +170,20 @@ bool IsReachable(const Control& control) {
         if (!c->Visible || !c->Enabled) {
             return false;
         }
+        if (c->Kind == ControlKind::Form && static_cast<const FormControl*>(c)->Blocked) {
+            return false;
+        }
     }
     return true;
+}
+
+FormControl& FormOf(const ControlRegistry& registry) {
+    for (Control* c : registry.All()) {
+        if (c->Kind == ControlKind::Form && c->Parent == nullptr) {
+            return static_cast<FormControl&>(*c);
+        }
+    }
+    throw std::logic_error("a form's registry without its form control");
 }
 
 }  // namespace tesmarik

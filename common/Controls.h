@@ -126,7 +126,13 @@ public:
         : Control(r, std::move(name), ControlKind::Form) {}
     // Each time the window becomes the active window, the first time included.
     Event OnActivate;
+    // A window-modal window of the program is open over this one: none of its controls
+    // can be reached until that window closes.
+    bool Blocked = false;
 };
+
+// The form control of a form's registry: the control of kind Form without a parent.
+FormControl& FormOf(const ControlRegistry& registry);
 
 // Panels and group boxes: containers with a caption and, for panels, a fill colour.
 class Panel : public Control {
@@ -334,8 +340,8 @@ public:
 // window, aside), and every tab it lies on in front.
 bool IsShown(const Control& control);
 
-// Whether the user can reach the control: it and its parents shown and enabled, and
-// every tab it lies on in front.
+// Whether the user can reach the control: it and its parents shown and enabled, every
+// tab it lies on in front, and no window-modal window open over its form.
 bool IsReachable(const Control& control);
 
 }  // namespace tesmarik

@@ -19,7 +19,7 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-double ReadNumber(const std::string& text) {
+NumberRead TryReadNumber(const std::string& text) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') {
@@ -46,7 +46,7 @@ double ReadNumber(const std::string& text) {
         }
     }
     if (digits == 0) {
-        throw NotAFloatError(text);
+        return {};
     }
     long long exponent = 0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
@@ -65,7 +65,7 @@ double ReadNumber(const std::string& text) {
             ++expDigits;
         }
         if (expDigits == 0) {
-            throw NotAFloatError(text);
+            return {};
         }
         if (expNegative) {
             exponent = -exponent;
@@ -75,17 +75,17 @@ double ReadNumber(const std::string& text) {
         ++i;
     }
     if (i != n) {
-        throw NotAFloatError(text);
+        return {};
     }
     if (mantissa == ".") {
-        throw NotAFloatError(text);
+        return {};
     }
     // The power of ten of the first significant digit, told from the digits: a mantissa of
     // hundreds of digits does not fit a double by itself, though the whole number may.
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t significant = mantissa.find_first_not_of("0.");
     if (significant == std::string::npos) {
-        return negative ? -0.0 : 0.0;
+        return {negative ? -0.0 : 0.0, NumberRead::Status::Number};
     }
     const long long magnitude = significant < point
                                     ? static_cast<long long>(point - significant) - 1
@@ -96,14 +96,25 @@ double ReadNumber(const std::string& text) {
     if (parsed.ec == std::errc::result_out_of_range) {
         // Too small to hold reads as zero; too large does not fit a double.
         if (magnitude + exponent < 0) {
-            return negative ? -0.0 : 0.0;
+            return {negative ? -0.0 : 0.0, NumberRead::Status::Number};
         }
+        return {0.0, NumberRead::Status::OutOfRange};
+    }
+    if (parsed.ec != std::errc()) {
+        return {};
+    }
+    if (!std::isfinite(value)) {
+        return {0.0, NumberRead::Status::OutOfRange};
+    }
+    return {negative ? -value : value, NumberRead::Status::Number};
+}
+
+double ReadNumber(const std::string& text) {
+    const NumberRead read = TryReadNumber(text);
+    if (read.status != NumberRead::Status::Number) {
         throw NotAFloatError(text);
     }
-    if (parsed.ec != std::errc() || !std::isfinite(value)) {
-        throw NotAFloatError(text);
-    }
-    return negative ? -value : value;
+    return read.value;
 }
 
 std::string ShowNumber(double value) {

@@ -2,6 +2,9 @@
 
 namespace tesmarik {
 
+// The 1 % weld-seam allowance applies from this outer diameter on, in mm.
+inline constexpr double kSeamAllowanceFromDiameter = 530;
+
 // The integer part, toward zero, of x * 10^digits + 0.5, divided by 10^digits: half up
 // for the non-negative values of the program (a negative value is not mirrored).
 double RoundHalfUp(double x, int digits);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "price/CostState.h"
+
 namespace tesmarik {
 
 // What a price file holds at most; the reader keeps no more than this of a larger file.
@@ -44,6 +46,7 @@ struct PriceStore {
 // The price list in memory. The search conditions live in the five lists of the tab.
 struct PriceState {
     PriceStore store;
+    CostState cost;  // of the position the cost window prices
 };
 
 }  // namespace tesmarik

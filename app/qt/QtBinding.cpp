@@ -1,15 +1,39 @@
 #include "app/qt/QtBinding.h"
 
 #include <QEvent>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 #include <tuple>
 
+#include "app/UserActions.h"
 #include "app/qt/QtKindBindings.h"
 
 namespace tesmarik {
 
 namespace {
+
+// The close button of a window over the main window closes it in the model; the binding
+// then puts the widget away.
+class CloseFilter : public QObject {
+public:
+    CloseFilter(QtBinding& binding, FormControl& form) : binding_(binding), form_(form) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close && form_.Visible) {
+            event->ignore();
+            binding_.Act([this](Window& w) { CloseWindow(w, form_); });
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QtBinding& binding_;
+    FormControl& form_;
+};
 
 // A control's widget is made when the control first shows; the timer has no place on
 // screen and is made at once.
@@ -27,17 +51,50 @@ std::vector<QWidget*> WidgetBinding::FocusWidgets() const {
     return {widget};
 }
 
-QtBinding::QtBinding(Window& window) : window_(window) {
+QtBinding::QtBinding(Window& window) : window_(window), registry_(window.form) {
     Sync();
 }
 
+QtBinding::QtBinding(QtBinding& main, ControlRegistry& dialog)
+    : window_(main.window_), registry_(dialog), main_(&main) {
+    SyncForm();
+    MakeDialogWindow(main.TopLevel());
+}
+
 QtBinding::~QtBinding() {
+    retired_.clear();
+    dialogs_.clear();
     bindings_.clear();
     delete top_;
 }
 
+QtBinding* QtBinding::DialogBinding(const std::string& formName) const {
+    for (const auto& [registry, binding] : dialogs_) {
+        if (FormOf(*registry).Name == formName) {
+            return binding.get();
+        }
+    }
+    return nullptr;
+}
+
+void QtBinding::MakeDialogWindow(QWidget* owner) {
+    // A dialog of the main window: over it, with no task-bar entry of its own, blocking
+    // input to it as the model blocks its controls.
+    top_->setParent(owner, Qt::Dialog);
+    top_->setWindowModality(Qt::WindowModal);
+    auto* closer = new CloseFilter(*this, FormOf(registry_));
+    closer->setParent(top_);
+    top_->installEventFilter(closer);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), top_);
+    QObject::connect(escape, &QShortcut::activated, top_, [this] {
+        Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
+    });
+    top_->move(owner->geometry().center() - top_->rect().center());
+    top_->show();
+}
+
 QWidget* QtBinding::WidgetOf(const std::string& name) {
-    Control* control = window_.form.Find(name);
+    Control* control = registry_.Find(name);
     if (control == nullptr) {
         return nullptr;
     }
@@ -75,7 +132,7 @@ WidgetBinding* QtBinding::Bind(Control& control) {
 void QtBinding::Restack(const Control& control, QWidget* widget) {
     // Widgets made in the order of the controls stack in that order; one made later goes
     // below the first widget of a control after it on the same parent.
-    const auto& all = window_.form.All();
+    const auto& all = registry_.All();
     auto it = std::find(all.begin(), all.end(), &control);
     for (++it; it != all.end(); ++it) {
         const auto bound = byControl_.find(*it);
@@ -89,6 +146,10 @@ void QtBinding::Restack(const Control& control, QWidget* widget) {
 }
 
 void QtBinding::Act(const std::function<void(Window&)>& action) {
+    if (main_ != nullptr) {
+        main_->Act(action);
+        return;
+    }
     if (busy_) {
         return;
     }
@@ -105,7 +166,38 @@ void QtBinding::Fire(const std::function<void()>& handler) {
 }
 
 void QtBinding::Sync() {
-    for (Control* control : window_.form.All()) {
+    if (main_ != nullptr) {
+        main_->Sync();
+        return;
+    }
+    SyncForm();
+    SyncDialogs();
+}
+
+void QtBinding::SyncDialogs() {
+    const auto& open = window_.dialogs.Stack();
+    for (auto it = dialogs_.begin(); it != dialogs_.end();) {
+        if (std::find(open.begin(), open.end(), it->first) == open.end()) {
+            // The widget whose event closed the window may still be on the call stack.
+            it->second->TopLevel()->hide();
+            retired_.push_back(std::move(it->second));
+            it = dialogs_.erase(it);
+            QTimer::singleShot(0, top_, [this] { retired_.clear(); });
+        } else {
+            ++it;
+        }
+    }
+    for (ControlRegistry* dialog : open) {
+        if (dialogs_.count(dialog) == 0) {
+            dialogs_[dialog] = std::make_unique<QtBinding>(*this, *dialog);
+        } else {
+            dialogs_[dialog]->SyncForm();
+        }
+    }
+}
+
+void QtBinding::SyncForm() {
+    for (Control* control : registry_.All()) {
         if (byControl_.count(control) == 0 && NeedsWidget(*control)) {
             Bind(*control);
         }
@@ -121,7 +213,7 @@ void QtBinding::Sync() {
 void QtBinding::OrderFocus() {
     focusOrdered_ = true;
     std::vector<QWidget*> chain;
-    AppendFocusChain(window_.form.Form1, chain);
+    AppendFocusChain(FormOf(registry_), chain);
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
@@ -129,7 +221,7 @@ void QtBinding::OrderFocus() {
 
 void QtBinding::AppendFocusChain(const Control& parent, std::vector<QWidget*>& chain) const {
     std::vector<const Control*> children;
-    for (const Control* control : window_.form.All()) {
+    for (const Control* control : registry_.All()) {
         if (control->Parent == &parent && byControl_.count(control) != 0) {
             children.push_back(control);
         }

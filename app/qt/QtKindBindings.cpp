@@ -270,10 +270,13 @@ public:
         auto* top = new QWidget;
         Attach(top);
         top->setFixedSize(c.Width, c.Height);
-        // Every activation of the window rewrites what the form's activation handler writes.
-        activation_ = new ActivationFilter(b);
-        activation_->setParent(top);
-        top->installEventFilter(activation_);
+        // Every activation of the main window rewrites what the form's activation handler
+        // writes; a window over it has no such handler.
+        if (b.IsMainWindow()) {
+            activation_ = new ActivationFilter(b);
+            activation_->setParent(top);
+            top->installEventFilter(activation_);
+        }
     }
 
 protected:

@@ -224,6 +224,16 @@ void Menu(ScriptContext& s, const CommandArgs& args) {
     }
 }
 
+// close NAME: the window NAME open over the main window closed by its close button.
+void Close(ScriptContext& s, const CommandArgs& args) {
+    const auto a = Split(args.text, 1, false);
+    ControlRegistry* dialog = s.window.dialogs.OpenNamed(a[0]);
+    if (dialog == nullptr) {
+        throw ScriptError(a[0] + " is not an open dialog window");
+    }
+    CloseWindow(s.window, FormOf(*dialog));
+}
+
 constexpr CommandRow kCommands[] = {
     {"pick", Pick},          // pick NAME INDEX
     {"choose", Choose},      // choose NAME TEXT
@@ -239,6 +249,7 @@ constexpr CommandRow kCommands[] = {
     {"tick", Tick},          // tick [N]
     {"activate", Activate},  // activate
     {"menu", Menu},          // menu NAME ITEM
+    {"close", Close},        // close NAME
 };
 
 }  // namespace

@@ -3,6 +3,13 @@
 namespace tesmarik {
 
 Control& ScriptContext::Find(const std::string& name) const {
+    // The windows open over the main window come first, the one on top before the others.
+    const auto& dialogs = window.dialogs.Stack();
+    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
+        if (Control* c = (*it)->Find(name)) {
+            return *c;
+        }
+    }
     Control* c = window.form.Find(name);
     if (c == nullptr) {
         throw ScriptError("unknown control '" + name + "'");

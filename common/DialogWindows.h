@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/Controls.h"
+
+namespace tesmarik {
+
+// The windows the program opens over its main window, each a form of its own (a registry
+// with its form control). They are window-modal: the one opened last is on top, and the
+// windows under it cannot be reached until it closes. A form is open while its form
+// control is visible.
+class DialogWindows {
+public:
+    explicit DialogWindows(FormControl& main) : main_(main) {}
+    DialogWindows(const DialogWindows&) = delete;
+    DialogWindows& operator=(const DialogWindows&) = delete;
+
+    // Opens the dialog on top; one already open stays where it is.
+    void Open(ControlRegistry& dialog);
+    // Closes the dialog, as its close button does; one that is not open is left alone.
+    void Close(const FormControl& form);
+
+    // The open dialogs, the one on top last.
+    const std::vector<ControlRegistry*>& Stack() const { return open_; }
+    // The open dialog whose form control bears the name, or none.
+    ControlRegistry* OpenNamed(const std::string& name) const;
+    ControlRegistry* Top() const { return open_.empty() ? nullptr : open_.back(); }
+
+private:
+    // Only the top window of the stack is not blocked.
+    void Reblock();
+
+    FormControl& main_;
+    std::vector<ControlRegistry*> open_;
+};
+
+}  // namespace tesmarik

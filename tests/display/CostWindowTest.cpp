@@ -1,0 +1,149 @@
+// The price grid's context menu and the cost window it opens, on the real display.
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+
+#include "tests/display/RealWindow.h"
+
+namespace tesmarik {
+namespace {
+
+class CostWindow : public RealWindowWithPrices {
+protected:
+    QtBinding* Dialog() { return window_->Binding().DialogBinding("Form2"); }
+
+    // On the program's thread.
+    QString LabelText(const char* name) {
+        auto* label = qobject_cast<QLabel*>(Dialog()->WidgetOf(name));
+        return label != nullptr ? label->text() : QString("no label");
+    }
+    QString Text(XUser& user, const char* name) {
+        return user.OnGui([&] { return LabelText(name); });
+    }
+
+    // Right-clicks data row `row` (from 0) of the grid and waits for the menu.
+    QMenu* MenuOnRow(XUser& user, int row) {
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        const QPoint at =
+            user.OnGui([&] { return grid->visualRect(grid->model()->index(row, 1)).center(); });
+        user.RightClick(grid->viewport(), at);
+        EXPECT_TRUE(
+            user.WaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+        return user.OnGui([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); });
+    }
+
+    void Choose(XUser& user, QMenu* menu, int item) {
+        const QPoint at =
+            user.OnGui([&] { return menu->actionGeometry(menu->actions().at(item)).center(); });
+        user.Click(menu, at);
+    }
+
+    bool DialogShown(XUser& user) {
+        return user.WaitFor(
+            [&] { return Dialog() != nullptr && Dialog()->TopLevel()->isVisible(); });
+    }
+};
+
+TEST_F(CostWindow, ARightClickedRowIsPricedInAWindowOverTheMainWindow) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        // The third position: 89 × 4, steel 20, ГОСТ 8732-78, 76500 руб./т.
+        QMenu* menu = MenuOnRow(user, 2);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(user.OnGui([&] {
+            QStringList texts;
+            for (const QAction* a : menu->actions()) {
+                texts << a->text();
+            }
+            return texts;
+        }),
+                  QStringList({"Стоимость…", "Открыть в расчёте массы"}));
+        EXPECT_EQ(user.OnGui([&] { return Model().form.Tabl.Row; }), 3);
+        Choose(user, menu, 0);
+        ASSERT_TRUE(DialogShown(user));
+
+        QWidget* dialog = user.OnGui([&] { return Dialog()->TopLevel(); });
+        EXPECT_TRUE(user.OnGui([&] { return dialog->isWindow(); }));
+        EXPECT_EQ(user.OnGui([&] { return dialog->windowModality(); }), Qt::WindowModal);
+        EXPECT_EQ(user.OnGui([&] { return dialog->parentWidget(); }), Top());
+        EXPECT_EQ(user.OnGui([&] { return dialog->windowTitle(); }), "Стоимость");
+        // Over the main window, wholly on it.
+        EXPECT_TRUE(
+            user.OnGui([&] { return Top()->frameGeometry().contains(dialog->geometry()); }));
+        EXPECT_EQ(Text(user, "Label4"), "20");
+        EXPECT_EQ(Text(user, "Label6"), "ГОСТ 8732-78");
+        EXPECT_EQ(Text(user, "Label8"), "76 500,00 руб./т");
+        EXPECT_EQ(Text(user, "Label14"), "8,38 кг");
+
+        // The main window takes no input while the cost window is open.
+        ClickTab(user, 0);
+        user.Settle(200);
+        EXPECT_EQ(user.OnGui([&] { return Model().form.PageControl1.ActivePageIndex; }), 2);
+
+        QWidget* quantity = user.OnGui([&] { return Dialog()->WidgetOf("Edit1"); });
+        user.Click(quantity);
+        user.Type("1000");
+        ASSERT_TRUE(user.WaitFor([&] { return LabelText("Label22") == "641 070,00 руб."; }))
+            << Text(user, "Label22").toStdString();
+        EXPECT_EQ(Text(user, "Label18"), "8,38 т");
+        EXPECT_EQ(Text(user, "Label20"), "88 шт.");
+
+        // Every text whole, inside the window.
+        user.OnGui([&] {
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) {
+                    continue;
+                }
+                const QRect on = QRect(label->mapTo(dialog, QPoint(0, 0)), label->size());
+                EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+                EXPECT_TRUE(dialog->rect().contains(on)) << label->text().toStdString();
+            }
+        });
+        const QImage shot = user.OnGui([&] { return OnScreen(dialog); });
+        EXPECT_TRUE(shot.save(QString(TESMARIK_SCREENSHOT_DIR) + "/cost-window.png"));
+
+        user.Key("Escape");
+        ASSERT_TRUE(user.WaitFor([&] { return Dialog() == nullptr; }));
+        EXPECT_FALSE(user.OnGui([&] { return Model().form2.Form2.Visible; }));
+        ClickTab(user, 0);
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 0; }));
+    });
+}
+
+TEST_F(CostWindow, TheCloseButtonClosesItThroughTheModel) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        Choose(user, MenuOnRow(user, 0), 0);
+        ASSERT_TRUE(DialogShown(user));
+        // What the title bar's close button sends.
+        user.OnGui([&] { Dialog()->TopLevel()->close(); });
+        ASSERT_TRUE(user.WaitFor([&] { return Dialog() == nullptr; }));
+        EXPECT_FALSE(user.OnGui([&] { return Model().form2.Form2.Visible; }));
+        // The window's own button closes it too.
+        Choose(user, MenuOnRow(user, 0), 0);
+        ASSERT_TRUE(DialogShown(user));
+        QWidget* close = user.OnGui([&] { return Dialog()->WidgetOf("Button1"); });
+        user.Click(close);
+        ASSERT_TRUE(user.WaitFor([&] { return Dialog() == nullptr; }));
+        EXPECT_FALSE(user.OnGui([&] { return Model().form.Form1.Blocked; }));
+    });
+}
+
+TEST_F(CostWindow, OpenInMassTabPicksTheRowsSize) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        Choose(user, MenuOnRow(user, 2), 1);  // 89 × 4
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 0; }));
+        EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox2.Text; }), "89");
+        EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox3.Text; }), "4");
+        auto* wall = user.OnGui([&] { return W("ComboBox3"); });
+        EXPECT_TRUE(user.OnGui([&] { return wall->isVisible(); }));
+    });
+}
+
+}  // namespace
+}  // namespace tesmarik
