@@ -145,10 +145,7 @@ TEST_F(Input, TabFollowsTheStepsOfTheMassTab) {
     RunAsUser([&](XUser& user) {
         ShowTab(user, 0);
         Act(user, [](Window& w) {
-            ChooseMassPipe(w, 0);
-            for (const char32_t key : std::u32string(U"1000")) {
-                TypeCharacter(w, w.form.Edit10, key);
-            }
+            ChooseWorkedExample(w);
             ClickControl(w, w.form.Button1);
         });
         user.OnGui([&] { W("ComboBox1")->setFocus(Qt::TabFocusReason); });

@@ -189,12 +189,7 @@ TEST_F(Look, TheLoadingReportOpensAtItsFirstLine) {
 TEST_F(Look, TheMassOfOneMetreExplainsItselfInATooltip) {
     RunAsUser([&](XUser& user) {
         ShowTab(user, 0);
-        Act(user, [](Window& w) {
-            ChooseMassPipe(w, 0);
-            for (const char32_t key : std::u32string(U"1000")) {
-                TypeCharacter(w, w.form.Edit10, key);
-            }
-        });
+        Act(user, [](Window& w) { ChooseWorkedExample(w); });
         user.Click(user.OnGui([&] { return W("Button1"); }));
         QWidget* mass = user.OnGui([&] { return W("Label95"); });
         ASSERT_TRUE(user.WaitFor([&] { return mass->isVisible(); }));

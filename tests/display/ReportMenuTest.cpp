@@ -51,10 +51,7 @@ protected:
     void ShowWorkedExampleLog(XUser& user) {
         ClickTab(user, 0);
         Act(user, [](Window& w) {
-            ChooseMassPipe(w, 0);
-            for (const char32_t key : std::u32string(U"1000")) {
-                TypeCharacter(w, w.form.Edit10, key);
-            }
+            ChooseWorkedExample(w);
             ClickControl(w, w.form.Button1);
             ClickControl(w, w.form.BitBtn4);
         });

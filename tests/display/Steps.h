@@ -25,6 +25,14 @@ inline void ChooseMassPipe(Window& w, int mode) {
     PickRadio(w, w.form.RadioGroup2, mode);
 }
 
+// The worked example set up, not yet run: 530 × 8 by total length, 1000 m typed in.
+inline void ChooseWorkedExample(Window& w) {
+    ChooseMassPipe(w, 0);
+    for (const char32_t key : std::u32string(U"1000")) {
+        TypeCharacter(w, w.form.Edit10, key);
+    }
+}
+
 // The standard gondola with 530 × 10.
 inline void ChooseLoadingPipe(Window& w) {
     PickRadio(w, w.form.RadioGroup1, 0);
