@@ -129,6 +129,9 @@ public:
     // A window-modal window of the program is open over this one: none of its controls
     // can be reached until that window closes.
     bool Blocked = false;
+    // The control that holds the keyboard focus when the window opens; none: the first
+    // in the Tab order.
+    Control* ActiveControl = nullptr;
 };
 
 // The form control of a form's registry: the control of kind Form without a parent.

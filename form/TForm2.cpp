@@ -12,6 +12,8 @@ CostDialogControls::CostDialogControls(ControlRegistry& registry) : registry_(re
     Form2.Place(nullptr, 0, 0, 380, 380);
     Form2.Text = "Стоимость";
     Form2.Visible = false;
+    // The user opens the window to type a quantity.
+    Form2.ActiveControl = &Edit1;
 
     Label1.Place(&Form2, 12, 12, 0, 0).Text = "Диаметр, мм:";
     ComboBox1.Place(&Form2, kValueLeft, 8, 100, 21);

@@ -78,7 +78,7 @@ QtBinding* QtBinding::DialogBinding(const std::string& formName) const {
 }
 
 void QtBinding::MakeDialogWindow(QWidget* owner) {
-    // A dialog of the main window: over it, with no task-bar entry of its own, blocking
+    // A dialog of the main window: kept over it by the window manager, blocking
     // input to it as the model blocks its controls.
     top_->setParent(owner, Qt::Dialog);
     top_->setWindowModality(Qt::WindowModal);
@@ -91,6 +91,9 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
     });
     top_->move(owner->geometry().center() - top_->rect().center());
     top_->show();
+    if (Control* active = FormOf(registry_).ActiveControl) {
+        Bind(*active)->Widget()->setFocus();
+    }
 }
 
 QWidget* QtBinding::WidgetOf(const std::string& name) {

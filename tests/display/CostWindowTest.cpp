@@ -82,7 +82,10 @@ TEST_F(CostWindow, ARightClickedRowIsPricedInAWindowOverTheMainWindow) {
         user.Settle(200);
         EXPECT_EQ(user.OnGui([&] { return Model().form.PageControl1.ActivePageIndex; }), 2);
 
+        // The quantity is the window's focus from the start: once the window manager makes
+        // the window active (this display has none), the user types straight into it.
         QWidget* quantity = user.OnGui([&] { return Dialog()->WidgetOf("Edit1"); });
+        EXPECT_EQ(user.OnGui([&] { return quantity->window()->focusWidget(); }), quantity);
         user.Click(quantity);
         user.Type("1000");
         ASSERT_TRUE(user.WaitFor([&] { return LabelText("Label22") == "641 070,00 руб."; }))
