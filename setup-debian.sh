@@ -5,12 +5,12 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
           qt6-qpa-plugins qt6-translations-l10n libcurl4-openssl-dev libgl1-mesa-dev
-          libbenchmark-dev fonts-dejavu-core fonts-liberation2 python3)
+          fonts-dejavu-core fonts-liberation2 python3)
 if [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
     # clang, the Debian package and the RPM with their AppStream metainfo, reading PDF
-    # reports back (poppler-utils).
-    packages+=(libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
+    # reports back (poppler-utils), and Google Benchmark for bench/run.sh.
+    packages+=(libbenchmark-dev libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
                clang libclang-rt-14-dev dpkg-dev desktop-file-utils rpm appstream
                poppler-utils)
 fi
