@@ -19,7 +19,6 @@ namespace {
 constexpr double kWidth = 365;
 constexpr double kHeight = 133;
 
-const QColor kInk(40, 44, 52);
 const QColor kRail(70, 72, 78);
 const QColor kSleeper(112, 88, 66);
 const QColor kWheel(34, 36, 40);
