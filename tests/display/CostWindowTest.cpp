@@ -105,7 +105,7 @@ TEST_F(CostWindow, ARightClickedRowIsPricedInAWindowOverTheMainWindow) {
             }
         });
         const QImage shot = user.OnGui([&] { return OnScreen(dialog); });
-        EXPECT_TRUE(shot.save(QString(TESMARIK_SCREENSHOT_DIR) + "/cost-window.png"));
+        EXPECT_TRUE(SaveScreenshot(shot, "cost-window"));
 
         user.Key("Escape");
         ASSERT_TRUE(user.WaitFor([&] { return Dialog() == nullptr; }));

@@ -107,4 +107,9 @@ QImage OnScreen(QWidget* widget) {
         .toImage();
 }
 
+bool SaveScreenshot(const QImage& picture, const QString& name) {
+    const QString folder = QStringLiteral(TESMARIK_SCREENSHOT_DIR);
+    return QDir().mkpath(folder) && picture.save(folder + "/" + name + ".png");
+}
+
 }  // namespace tesmarik

@@ -64,4 +64,7 @@ int DarkPixels(const QImage& image, int limit = 90);
 // What the X server shows of the widget now.
 QImage OnScreen(QWidget* widget);
 
+// Keeps a picture as NAME.png in the build's screenshot folder, made when missing.
+bool SaveScreenshot(const QImage& picture, const QString& name);
+
 }  // namespace tesmarik

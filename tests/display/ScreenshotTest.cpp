@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <sstream>
@@ -7,6 +6,7 @@
 #include "app/UserActions.h"
 #include "app/Window.h"
 #include "app/qt/QtBinding.h"
+#include "tests/display/RealWindow.h"
 #include "tests/qt/WindowFixture.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
@@ -18,7 +18,6 @@ using ScreenshotTest = WindowFixture;
 
 // Writes a picture of the window with each tab in front, to look at after a build.
 TEST_F(ScreenshotTest, EachTabInFront) {
-    QDir().mkpath(TESMARIK_SCREENSHOT_DIR);
     const char* names[] = {"tab0-mass", "tab1-loading", "tab2-price", "tab3-info"};
     for (int i = 0; i < 4; ++i) {
         Form().PageControl1.ActivePageIndex = i;
@@ -26,7 +25,7 @@ TEST_F(ScreenshotTest, EachTabInFront) {
         QApplication::processEvents();
         const QPixmap shot = binding->TopLevel()->grab();
         EXPECT_EQ(shot.size(), QSize(801, 403));
-        EXPECT_TRUE(shot.save(QString(TESMARIK_SCREENSHOT_DIR) + "/" + names[i] + ".png"));
+        EXPECT_TRUE(SaveScreenshot(shot.toImage(), names[i]));
     }
 }
 
@@ -61,9 +60,8 @@ TEST_P(SceneShot, ShowsTheWindowAfterTheSteps) {
     EXPECT_EQ(printed.str().find("error:"), std::string::npos) << printed.str();
     binding.Sync();
     QApplication::processEvents();
-    QDir().mkpath(TESMARIK_SCREENSHOT_DIR);
     const QPixmap shot = binding.TopLevel()->grab();
-    EXPECT_TRUE(shot.save(QString(TESMARIK_SCREENSHOT_DIR) + "/" + GetParam().name + ".png"));
+    EXPECT_TRUE(SaveScreenshot(shot.toImage(), GetParam().name));
 }
 
 constexpr const char* kMassSize =
