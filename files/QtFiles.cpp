@@ -5,57 +5,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
 #include "common/Error.h"
 #include "files/QtText.h"
+#include "files/Windows1251.h"
 
 namespace tesmarik {
 
 namespace {
-
-// Windows-1251 has one byte per character: the UTF-8 text of each byte as Qt's decoder
-// gives it (at most three bytes), worked out once, so that a file is decoded without a
-// converter per line and a byte costs a table look-up.
-struct Utf8Character {
-    std::array<char, 4> bytes{};
-    std::size_t size = 0;
-};
-
-const std::array<Utf8Character, 256>& Windows1251Characters() {
-    static const std::array<Utf8Character, 256> characters = [] {
-        std::array<Utf8Character, 256> table;
-        QStringDecoder decoder("windows-1251");
-        for (std::size_t b = 0; b < table.size(); ++b) {
-            const char byte = static_cast<char>(b);
-            const QByteArray utf8 = QString(decoder.decode(QByteArrayView(&byte, 1))).toUtf8();
-            table[b].size = std::min<std::size_t>(static_cast<std::size_t>(utf8.size()), 4);
-            std::copy_n(utf8.constData(), table[b].size, table[b].bytes.begin());
-        }
-        return table;
-    }();
-    return characters;
-}
-
-std::string DecodeWindows1251(std::string_view bytes) {
-    const auto& characters = Windows1251Characters();
-    // Room for four bytes a character: each is copied whole, and only its own count kept.
-    std::string text(bytes.size() * 4, '\0');
-    char* out = text.data();
-    for (const char c : bytes) {
-        const Utf8Character& character = characters[static_cast<unsigned char>(c)];
-        std::memcpy(out, character.bytes.data(), character.bytes.size());
-        out += character.size;
-    }
-    text.resize(static_cast<std::size_t>(out - text.data()));
-    return text;
-}
 
 // Opens a file for reading or throws the input/output error the user sees.
 void OpenForReading(QFile& file, const std::string& path) {
@@ -133,7 +94,7 @@ public:
 private:
     void EndLine() {
         if (result_.lines.size() < maxLines_) {
-            result_.lines.push_back(DecodeWindows1251(line_));
+            result_.lines.push_back(Windows1251ToUtf8(line_));
             result_.clipped = result_.clipped || cut_;
         } else if (hasText_) {
             result_.clipped = true;
@@ -260,13 +221,11 @@ bool QtFiles::WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string QtFiles::ToWindows1251(const std::string& utf8) {
-    QStringEncoder encoder("windows-1251");
-    const QByteArray bytes = encoder.encode(Q(utf8));
-    return bytes.toStdString();
+    return Utf8ToWindows1251(utf8);
 }
 
 std::string QtFiles::FromWindows1251(const std::string& bytes) {
-    return DecodeWindows1251(bytes);
+    return Windows1251ToUtf8(bytes);
 }
 
 }  // namespace tesmarik
