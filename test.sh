@@ -50,3 +50,12 @@ if command -v clang++ >/dev/null; then
 else
     echo "clang++ not found: no fuzzing"
 fi
+
+# The Windows program, when its cross toolchain is cached: built here and tested under
+# Wine (tests/windows/run.sh).
+if packaging/windows/toolchain.sh --ready; then
+    tests/windows/run.sh
+else
+    echo "Windows build not tested: no cross toolchain in $(packaging/windows/toolchain.sh --path);" \
+         "packaging/windows/toolchain.sh builds it (about an hour on 2 cores)"
+fi

@@ -1,24 +1,22 @@
 #include "bench/BenchWindow.h"
 
-#include <stdlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/UserActions.h"
+#include "common/TempFolder.h"
 
 namespace tesmarik {
 
 namespace {
 
 std::filesystem::path MakeFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tesmarik-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("tesmarik-bench: no temporary folder");
+    const auto made = MakeTempFolder("tesmarik-bench");
+    if (!made) {
+        std::fprintf(stderr, "tesmarik-bench: no temporary folder\n");
         std::exit(2);
     }
-    return pattern;
+    return *made;
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ add_custom_command(OUTPUT ${TESMARIK_ICON}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
     # The sanitizer build must not fail on what Qt keeps until exit.
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:tesmarik-render-picture> info-logo 256 256 ${TESMARIK_ICON}
-    DEPENDS tesmarik-render-picture
+            ${TESMARIK_RENDER_PICTURE} info-logo 256 256 ${TESMARIK_ICON}
+    DEPENDS ${TESMARIK_RENDER_PICTURE_DEPENDS}
     COMMENT "Drawing the program's icon"
     VERBATIM)
 add_custom_target(tesmarik_icon ALL DEPENDS ${TESMARIK_ICON})

@@ -32,7 +32,9 @@ QString ReceivedText(qint64 bytes) {
 std::string LocalReason(int error) {
     switch (error) {
         case ENOSPC:
+#ifdef EDQUOT  // the Windows C runtime knows no disk quotas
         case EDQUOT:
+#endif
             return "на диске нет места";
         case EFBIG:
             return "файл больше, чем разрешено записывать";

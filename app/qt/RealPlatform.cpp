@@ -182,15 +182,17 @@ DateTime RealPlatform::Now() {
 }
 
 std::string RealPlatform::PriceFilePath() {
+    // The user's own cache folder, never a shared temporary one (such as the Windows
+    // folder's Temp) where another user could plant or redirect the file.
 #ifdef _WIN32
-    return "c:\\WINDOWS\\Temp\\1.csv";
+    // %LOCALAPPDATA%, which belongs to this user alone.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 #else
-    // The user's own cache folder, never a shared temporary one where another user could
-    // plant or redirect the file.
     QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
     if (cache.isEmpty() || !QDir::isAbsolutePath(cache)) {
         cache = QDir::homePath() + "/.cache";
     }
+#endif
     const QString folder = cache + "/tesmarik";
     // Made for the user alone when it is missing; one that exists keeps the permissions
     // its owner gave it.
@@ -199,8 +201,7 @@ std::string RealPlatform::PriceFilePath() {
         QDir().mkdir(folder,
                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    return (folder + "/1.csv").toStdString();
-#endif
+    return QDir::toNativeSeparators(folder + "/1.csv").toStdString();
 }
 
 std::string RealPlatform::SellerHost() {

@@ -5,7 +5,6 @@
 // The runner writes where a script tells it to, so the target works in a folder of its own
 // and runs only the lines that keep there: reports are saved under plain names in that
 // folder, price files come from it or from the scenario tests' data (read only).
-#include <stdlib.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +19,7 @@
 #include "app/UserActions.h"
 #include "app/Window.h"
 #include "common/Error.h"
+#include "common/TempFolder.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
@@ -108,11 +108,11 @@ bool Allowed(const std::string& line) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string pattern = (fs::temp_directory_path() / "tesmarik-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const auto made = tesmarik::MakeTempFolder("tesmarik-fuzz");
+    if (!made) {
         std::abort();
     }
-    Folder() = pattern;
+    Folder() = *made;
     fs::current_path(Folder());
     WriteSeedFiles();
     std::atexit(RemoveFolder);

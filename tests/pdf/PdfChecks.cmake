@@ -1,12 +1,12 @@
 # What the PDF tests share: run a scenario script in a fresh folder, then read the PDF
 # files it left with poppler's tools, as a user's PDF viewer would. Paths in the scripts
-# are relative to that folder. Expects RUNNER (the scenario runner) and WORK (the folder).
+# are relative to that folder. Expects RUNNER (the scenario runner) and WORK (the folder); EMULATOR runs a cross-built runner.
 set(here ${CMAKE_CURRENT_LIST_DIR})
 
 function(run_script script)
     file(REMOVE_RECURSE ${WORK})
     file(MAKE_DIRECTORY ${WORK})
-    execute_process(COMMAND ${RUNNER} INPUT_FILE ${here}/${script} WORKING_DIRECTORY ${WORK}
+    execute_process(COMMAND ${EMULATOR} ${RUNNER} INPUT_FILE ${here}/${script} WORKING_DIRECTORY ${WORK}
         OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "${script}: exit status ${status}: ${errors}")

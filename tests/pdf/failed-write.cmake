@@ -3,7 +3,7 @@ file(REMOVE_RECURSE ${WORK})
 # run_script starts from an empty folder; the folder in the file's place is made by the
 # script's first line instead, so the check makes it itself and runs the runner directly.
 file(MAKE_DIRECTORY ${WORK}/taken.pdf)
-execute_process(COMMAND ${RUNNER} INPUT_FILE ${here}/failed-write.scn WORKING_DIRECTORY ${WORK}
+execute_process(COMMAND ${EMULATOR} ${RUNNER} INPUT_FILE ${here}/failed-write.scn WORKING_DIRECTORY ${WORK}
     OUTPUT_VARIABLE runner_output RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "exit status ${status}")

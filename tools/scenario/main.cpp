@@ -1,5 +1,8 @@
 // tesmarik-scenario: runs the window's logic headless from a script on standard input.
-#include <stdlib.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <QGuiApplication>
 #include <cstdlib>
@@ -11,19 +14,25 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
+#include "common/TempFolder.h"
 #include "form/SellerIdentity.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
 int main() {
     namespace fs = std::filesystem;
+#ifdef _WIN32
+    // Scripts and their expected output have plain line feeds on every platform.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::error_code error;
-    std::string pattern = (fs::temp_directory_path() / "tesmarik-scenario-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const std::optional<fs::path> made = tesmarik::MakeTempFolder("tesmarik-scenario");
+    if (!made) {
         std::cerr << "cannot make a temporary folder for the price file\n";
         return 2;
     }
-    const fs::path folder(pattern);
+    const fs::path folder = *made;
     const char* seller = std::getenv(tesmarik::kSellerHostVariable);
     int status = 2;
     // Painting the pages of a printed report needs a QGuiApplication; most scripts never

@@ -7,7 +7,6 @@
 // TESMARIK_MONKEY_KEEP=1 keeps the run's folder. On a failure the whole run is left behind as a
 // scenario script (its path is printed), which tesmarik-scenario replays.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +21,7 @@
 #include "app/UserActions.h"
 #include "app/Window.h"
 #include "common/Controls.h"
+#include "common/TempFolder.h"
 #include "files/QtFiles.h"
 #include "tests/unit/scenario/ProgramTexts.h"
 #include "tests/unit/scenario/RandomInput.h"
@@ -349,9 +349,9 @@ TEST(Monkey, RandomUserActionsKeepTheWindowSound) {
     const std::uint64_t seed = FromEnvironment("TESMARIK_MONKEY_SEED", 20260101);
     const std::uint64_t actions = FromEnvironment("TESMARIK_MONKEY_ACTIONS", 3000);
 
-    std::string pattern = (fs::temp_directory_path() / "tesmarik-monkey-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fs::path folder(pattern);
+    const auto made = MakeTempFolder("tesmarik-monkey");
+    ASSERT_TRUE(made.has_value());
+    const fs::path folder = *made;
     const fs::path script = folder / "monkey.scn";
     // Written before each action runs, so that even a crash leaves the way to it behind.
     std::ofstream journal(script);

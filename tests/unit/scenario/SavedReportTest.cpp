@@ -16,6 +16,7 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
+#include "common/TempFolder.h"
 #include "common/Text.h"
 #include "tests/FileSizeLimit.h"
 #include "tools/scenario/ScenarioRunner.h"
@@ -64,11 +65,11 @@ std::string ReadBytes(const fs::path& path) {
 class MassTabFiles : public ::testing::Test {
 protected:
     MassTabFiles() {
-        std::string pattern = (fs::temp_directory_path() / "tesmarik-masstab-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
+        const auto made = MakeTempFolder("tesmarik-masstab");
+        if (!made) {
             throw std::runtime_error("no temporary folder");
         }
-        folder_ = pattern;
+        folder_ = *made;
         fs::create_directory(folder_ / "reports");
         window_.Create();
         ActivateWindow(window_);

@@ -1,0 +1,118 @@
+# The Windows program as the seller hands it out: cpack -G NSIS makes the installer,
+# cpack -G ZIP the portable zip. Everything lies in one folder, as Windows programs are
+# laid out: tesmarik.exe, its download module with libcurl, Qt with the plugins and the
+# Russian texts the window needs, the mingw runtime, and the licences of what is shipped.
+# The same folder is laid out in the build folder's runtime/, from which the tests run.
+
+set(TESMARIK_WINDOWS_PREFIX ${QT6_INSTALL_PREFIX})
+get_filename_component(mingw_gcc_dir ${CMAKE_CXX_COMPILER} DIRECTORY)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+    OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libgcc_s_seh-1.dll
+    OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
+    OUTPUT_VARIABLE libwinpthread OUTPUT_STRIP_TRAILING_WHITESPACE)
+foreach(dll IN ITEMS ${libstdcxx} ${libgcc} ${libwinpthread})
+    if(NOT IS_ABSOLUTE ${dll} OR NOT EXISTS ${dll})
+        message(FATAL_ERROR "The mingw runtime DLL ${dll} was not found")
+    endif()
+endforeach()
+
+# Source file, then its place in the program's folder.
+set(runtime_files
+    ${TESMARIK_WINDOWS_PREFIX}/bin/Qt6Core.dll Qt6Core.dll
+    ${TESMARIK_WINDOWS_PREFIX}/bin/Qt6Gui.dll Qt6Gui.dll
+    ${TESMARIK_WINDOWS_PREFIX}/bin/Qt6Widgets.dll Qt6Widgets.dll
+    ${TESMARIK_WINDOWS_PREFIX}/bin/Qt6PrintSupport.dll Qt6PrintSupport.dll
+    ${TESMARIK_WINDOWS_PREFIX}/plugins/platforms/qwindows.dll platforms/qwindows.dll
+    ${TESMARIK_WINDOWS_PREFIX}/plugins/styles/qwindowsvistastyle.dll
+        styles/qwindowsvistastyle.dll
+    ${TESMARIK_WINDOWS_PREFIX}/bin/libcurl.dll libcurl.dll
+    ${libstdcxx} libstdc++-6.dll
+    ${libgcc} libgcc_s_seh-1.dll
+    ${libwinpthread} libwinpthread-1.dll)
+# Shipped as they are: Qt's Russian texts (the same file the Linux program loads), where
+# Qt finds its plugins and texts, and the licences.
+set(runtime_texts
+    ${CMAKE_SOURCE_DIR}/packaging/windows/qt.conf qt.conf
+    /usr/share/qt6/translations/qtbase_ru.qm translations/qtbase_ru.qm
+    /usr/share/common-licenses/LGPL-3 licenses/Qt/LGPL-3.txt
+    /usr/share/common-licenses/GPL-3 licenses/Qt/GPL-3.txt
+    /usr/share/doc/libqt6core6/copyright licenses/Qt/copyright.txt
+    /usr/share/doc/libcurl4/copyright licenses/curl/copyright.txt
+    /usr/share/doc/mingw-w64-common/copyright licenses/mingw-w64/copyright.txt
+    /usr/share/doc/gcc-mingw-w64-base/copyright licenses/gcc-runtime/copyright.txt)
+
+set(runtime_dir ${CMAKE_BINARY_DIR}/runtime)
+set(runtime_outputs)
+# The DLLs are stripped on the way: the program needs no symbols, the download is smaller.
+list(LENGTH runtime_files count)
+math(EXPR last "${count} - 1")
+foreach(i RANGE 0 ${last} 2)
+    math(EXPR j "${i} + 1")
+    list(GET runtime_files ${i} from)
+    list(GET runtime_files ${j} to)
+    get_filename_component(to_dir ${runtime_dir}/${to} DIRECTORY)
+    add_custom_command(OUTPUT ${runtime_dir}/${to}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${to_dir}
+        COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${runtime_dir}/${to} ${from}
+        DEPENDS ${from} VERBATIM)
+    list(APPEND runtime_outputs ${runtime_dir}/${to})
+    get_filename_component(install_dir ${to} DIRECTORY)
+    install(FILES ${runtime_dir}/${to} DESTINATION ./${install_dir})
+endforeach()
+list(LENGTH runtime_texts count)
+math(EXPR last "${count} - 1")
+foreach(i RANGE 0 ${last} 2)
+    math(EXPR j "${i} + 1")
+    list(GET runtime_texts ${i} from)
+    list(GET runtime_texts ${j} to)
+    if(NOT EXISTS ${from})
+        message(FATAL_ERROR "${from} is missing (packaging/windows/toolchain.sh installs it)")
+    endif()
+    add_custom_command(OUTPUT ${runtime_dir}/${to}
+        COMMAND ${CMAKE_COMMAND} -E copy ${from} ${runtime_dir}/${to}
+        DEPENDS ${from} VERBATIM)
+    list(APPEND runtime_outputs ${runtime_dir}/${to})
+    get_filename_component(install_dir ${to} DIRECTORY)
+    install(FILES ${runtime_dir}/${to} DESTINATION ./${install_dir})
+endforeach()
+add_custom_target(tesmarik_runtime ALL DEPENDS ${runtime_outputs})
+
+install(TARGETS tesmarik RUNTIME DESTINATION .)
+install(TARGETS tesmarik-download LIBRARY DESTINATION .)
+
+set(CPACK_PACKAGE_NAME tesmarik)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "${TESMARIK_SELLER_NAME}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Тесмарик - универсальный трубный калькулятор")
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_FILE_NAME tesmarik-${PROJECT_VERSION}-win64)
+# The zip unpacks into a folder of its own, which runs from wherever it is put.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+# The installer: Russian texts (our template), Program Files, a Start-menu entry and a
+# desktop shortcut "Тесмарик", an uninstaller listed among the installed programs.
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/packaging/windows)
+set(CPACK_NSIS_PACKAGE_NAME "Тесмарик")
+set(CPACK_NSIS_DISPLAY_NAME "Тесмарик")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Tesmarik)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tesmarik)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_PACKAGE_EXECUTABLES tesmarik "Тесмарик")
+set(CPACK_NSIS_MUI_ICON ${TESMARIK_WINDOWS_ICON})
+set(CPACK_NSIS_MUI_UNIICON ${TESMARIK_WINDOWS_ICON})
+set(CPACK_NSIS_INSTALLED_ICON_NAME tesmarik.exe)
+set(CPACK_NSIS_URL_INFO_ABOUT https://${TESMARIK_SELLER_HOST}/)
+set(CPACK_NSIS_CONTACT info@${TESMARIK_SELLER_HOST})
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "CreateShortCut '$DESKTOP\\\\Тесмарик.lnk' '$INSTDIR\\\\tesmarik.exe'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$DESKTOP\\\\Тесмарик.lnk'")
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_GENERATOR NSIS ZIP)
+include(CPack)

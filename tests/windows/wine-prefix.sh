@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix of the Windows tests once: a Windows 10 of its own, with the
+# window's fonts (Arial, Tahoma, MS Sans Serif) mapped to metric-compatible ones, so that
+# texts are laid out as a Windows desktop lays them out. Prints the prefix.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+if [ -f "$WINEPREFIX/.tesmarik-ready" ]; then
+    echo "$WINEPREFIX"
+    exit 0
+fi
+mkdir -p "$(dirname "$WINEPREFIX")"
+# One maker at a time: tests started in parallel wait for the first.
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if [ ! -f "$WINEPREFIX/.tesmarik-ready" ]; then
+    # Without a display, wineboot must not try to open one.
+    DISPLAY= wine wineboot -i >/dev/null 2>&1
+    DISPLAY= wine reg import "$here/fonts.reg" >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.tesmarik-ready"
+fi
+echo "$WINEPREFIX"
