@@ -1,5 +1,9 @@
 #pragma once
 
+// Windows has no file-size limit of a process: there the tests of a full disk are skipped.
+#ifdef _WIN32
+#define TESMARIK_NO_FILE_SIZE_LIMIT 1
+#else
 #include <sys/resource.h>
 
 #include <csignal>
@@ -37,3 +41,4 @@ private:
 };
 
 }  // namespace tesmarik
+#endif

@@ -1,7 +1,8 @@
 # What the PDF tests share: run a scenario script in a fresh folder, then read the PDF
 # files it left with poppler's tools, as a user's PDF viewer would. Paths in the scripts
-# are relative to that folder. Expects RUNNER (the scenario runner) and WORK (the folder); EMULATOR runs a cross-built runner.
+# are relative to that folder. Expects RUNNER (the scenario runner) and WORK (the folder); EMULATOR runs a cross-built runner; REASONS as in PlatformReasons.cmake.
 set(here ${CMAKE_CURRENT_LIST_DIR})
+include(${here}/../scenario/PlatformReasons.cmake)
 
 function(run_script script)
     file(REMOVE_RECURSE ${WORK})
@@ -16,6 +17,7 @@ endfunction()
 
 # The runner printed this line.
 function(expect_output line)
+    tesmarik_platform_reasons(line)
     string(FIND "${runner_output}" "${line}\n" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the runner did not print '${line}'; it printed:\n${runner_output}")

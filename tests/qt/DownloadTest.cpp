@@ -1,7 +1,16 @@
 // The real download against the stand-in seller server on loopback, which answers well or
 // misbehaves in one way per mode, and against a file system that refuses the file.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+// GetProcessMemoryInfo from kernel32, without psapi.dll.
+#define PSAPI_VERSION 2
+#include <windows.h>
+// After windows.h, which they need.
+#include <psapi.h>
+#include <tlhelp32.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +67,42 @@ const char* Name(Outcome outcome) {
     return "?";
 }
 
+#ifdef _WIN32
+// The threads of this process (Windows names no thread of Qt's pool: all are counted).
+int ThreadCount() {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        count += entry.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+// The processor time this process has used, all its threads together.
+std::chrono::milliseconds CpuTime() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ticks = [](const FILETIME& t) {  // 100 ns each
+        return (static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return std::chrono::milliseconds((ticks(kernel) + ticks(user)) / 10000);
+}
+
+// The resident memory (working set) of this process in megabytes.
+long long ResidentMegabytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) {
+        return -1;
+    }
+    return static_cast<long long>(counters.WorkingSetSize / (1024 * 1024));
+}
+#else
 // The threads of this process, but for the idle workers of Qt's shared pool, which the
 // widgets start at their first painting and which end by themselves.
 int ThreadCount() {
@@ -103,6 +148,7 @@ long long ResidentMegabytes() {
     }
     return -1;
 }
+#endif
 
 // The stand-in server on a free loopback port, in one of its modes, for one test.
 class Seller {
@@ -359,6 +405,9 @@ TEST_F(Download, TheLimitOfTheBodyIsInclusive) {
 // A disk that takes only part of the file (here: a file larger than the process may
 // write) is a local failure, and the earlier file stays.
 TEST_F(Download, AFullDiskKeepsTheEarlierFileAndSaysSo) {
+#ifdef TESMARIK_NO_FILE_SIZE_LIMIT
+    GTEST_SKIP() << "no file-size limit on this platform";
+#else
     for (const char* mode : {"normal", "drip", "chunked"}) {
         Seller seller(mode);
         ASSERT_NE(seller.Port(), 0) << mode;
@@ -375,6 +424,7 @@ TEST_F(Download, AFullDiskKeepsTheEarlierFileAndSaysSo) {
         EXPECT_EQ(FolderEntries(), QStringList{"1.csv"}) << mode;
         ExpectNothingLeft(run, mode);
     }
+#endif
 }
 
 TEST_F(Download, AFolderInPlaceOfTheFileIsALocalFailure) {
@@ -401,6 +451,9 @@ TEST_F(Download, AFileInPlaceOfTheFolderIsALocalFailure) {
 }
 
 TEST_F(Download, AReadOnlyFolderIsALocalFailure) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps no read-only folders";
+#else
     if (geteuid() == 0) {
         GTEST_SKIP() << "no permission stops the superuser";
     }
@@ -415,6 +468,7 @@ TEST_F(Download, AReadOnlyFolderIsALocalFailure) {
     EXPECT_EQ(result.reason, "нет прав на запись");
     EXPECT_EQ(Bytes(PricePath()), kEarlierPrice);
     EXPECT_EQ(FolderEntries(), QStringList{"1.csv"});
+#endif
 }
 
 TEST(LooksLikePriceList, NeedsAFirstLineWithTheSeparatorAndNoMarkup) {

@@ -47,7 +47,27 @@ MASS = {
     "Memo4": on_sheet(464 + 160, 8 + 130),
 }
 
+# The tab headers, left to right, as Qt lays them out in the window's font.
+TABS = [(80, 85), (235, 85), (335, 85), (395, 85)]
+
 failures = []
+
+
+def local_app_data(env):
+    """Where %LOCALAPPDATA% of the test prefix lies on this machine."""
+    users = pathlib.Path(env["WINEPREFIX"]) / "drive_c" / "users"
+    return users / os.environ.get("USER", "root") / "AppData" / "Local"
+
+
+def expected_report(runner, work):
+    """The lengths report as the scenario runner writes it for the same input."""
+    script = "\n".join(["tab 0", "pick ComboBox1 0", "choose ComboBox2 530",
+                        "choose ComboBox3 8", "pick RadioGroup2 2", "typecell rtab 0 1 12",
+                        "typecell rtab 0 2 11,5", "click Button1",
+                        "saveas expected-lengths", "click Button11", ""])
+    subprocess.run([str(HERE / "wine-run.sh"), str(runner)], input=script.encode(),
+                   cwd=work, check=True, capture_output=True, timeout=120)
+    return (work / "expected-lengths.txt").read_bytes()
 
 
 def check(what, ok, detail=""):
@@ -179,7 +199,7 @@ def main():
         desktop.screenshot(shots / "wine-tab1-loading.png")
 
         # The worked example on the mass tab.
-        w.click((60, 85))
+        w.click(TABS[0])
         w.pick(MASS["ComboBox1"], "У")
         w.pick(MASS["ComboBox2"], "530")
         w.pick(MASS["ComboBox3"], "8")
@@ -188,11 +208,65 @@ def main():
         w.type("1000")
         w.click(MASS["Button1"])
         desktop.screenshot(shots / "wine-tab0-mass.png")
-        # The log, copied through its context menu.
+        # The log, copied through its context menu ("Копировать" is its first item).
         w.click(MASS["BitBtn4"])
         w.click(MASS["Memo4"], button=3)
-        time.sleep(1)
         desktop.screenshot(shots / "wine-log-menu.png")
+        w.keys("Down", "Return")
+        log = desktop.clipboard()
+        for figure in ("104,01 кг", "104,01 т", "88 шт"):
+            check(f"the copied log reads {figure}", figure in log, log[:400])
+
+        # A lengths report of single pipes, saved through the Windows save dialog.
+        w.click(MASS["RadioGroup2.2"])
+        w.click(MASS["rtab.1"])
+        w.type("12")
+        w.keys("Down")
+        w.type("11,5")
+        w.keys("Return")
+        w.click(MASS["Button1"])
+        w.click(MASS["Button11"])
+        desktop.wait_window("Сохранить|Save", 30)
+        time.sleep(1)
+        desktop.screenshot(shots / "wine-save-dialog.png")
+        target = work / "lengths"
+        w.type("Z:" + str(target).replace("/", "\\"))
+        w.keys("Return")
+        time.sleep(2)
+        saved = sorted(work.glob("lengths*"))
+        check("the lengths report is saved", len(saved) == 1, str(saved))
+        if saved:
+            expected = expected_report(runner, work)
+            got = saved[0].read_bytes()
+            check("the report is Windows-1251 with CR LF, as the runner writes it",
+                  got == expected, f"{got[:80]!r} against {expected[:80]!r}")
+            check("the report has CR LF line ends", b"\r\n" in got and b"\n" not in
+                  got.replace(b"\r\n", b""))
+        desktop.screenshot(shots / "wine-tab0-lengths.png")
+
+        # The price tab downloads the list from the stand-in seller.
+        price_file = local_app_data(env) / "tesmarik" / "1.csv"
+        if price_file.exists():
+            price_file.unlink()
+        w.click(TABS[2])
+        time.sleep(3)
+        desktop.screenshot(shots / "wine-price-prompt.png")
+        # A missing price file is downloaded at once; a question, if any, is answered yes.
+        for _ in range(20):
+            if price_file.exists():
+                break
+            time.sleep(0.5)
+        check("the price file is downloaded into %LOCALAPPDATA%\\tesmarik", price_file.exists())
+        if price_file.exists():
+            sample = (SOURCE / "tools/seller/sample-price.csv").read_bytes()
+            check("the price file is the seller's list byte for byte",
+                  price_file.read_bytes() == sample)
+        time.sleep(2)
+        desktop.screenshot(shots / "wine-tab2-price.png")
+        w.click(TABS[3])
+        desktop.screenshot(shots / "wine-tab3-info.png")
+        w.click(TABS[1])
+        desktop.screenshot(shots / "wine-tab1-loading-end.png")
     finally:
         if program is not None:
             program.terminate()

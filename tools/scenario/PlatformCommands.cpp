@@ -59,10 +59,7 @@ void PlacePriceFile(ScriptContext& s, const std::string& args) {
     const std::string path = s.platform.PriceFilePath();
     const auto a = Split(args, 3, false);
     const DateTime t = ParseDateTime(a[1], a[2]);
-    std::error_code error;
-    std::filesystem::copy_file(a[0], path, std::filesystem::copy_options::overwrite_existing,
-                               error);
-    if (error || !QtFiles::SetLastWrite(path, t)) {
+    if (!CopyOver(a[0], path) || !QtFiles::SetLastWrite(path, t)) {
         throw ScriptError("cannot place '" + a[0] + "' as the price file");
     }
     s.platform.SetPriceFileLocked(false);

@@ -87,6 +87,14 @@ void ScriptedPlatform::OpenAddress(const std::string& address) {
     out_ << "open: " << EscapeValue(address) << '\n';
 }
 
+bool CopyOver(const std::string& from, const std::string& to) {
+    std::error_code error;
+    // Removed first: on Windows, libstdc++ takes any two files of one drive for the same
+    // file and refuses to copy one over the other.
+    std::filesystem::remove(to, error);
+    return std::filesystem::copy_file(from, to, error);
+}
+
 bool ScriptedPlatform::Download(const std::string& address, const std::string& path) {
     std::optional<std::string> source;
     if (!downloads_.empty()) {
@@ -95,9 +103,7 @@ bool ScriptedPlatform::Download(const std::string& address, const std::string& p
     }
     bool ok = false;
     if (source) {
-        std::error_code error;
-        ok = std::filesystem::copy_file(*source, path,
-                                        std::filesystem::copy_options::overwrite_existing, error);
+        ok = CopyOver(*source, path);
         // The fresh copy is written now by the script's clock, as a real download would be.
         ok = ok && QtFiles::SetLastWrite(path, now_);
         if (ok && path == priceFilePath_) {

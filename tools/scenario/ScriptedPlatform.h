@@ -67,4 +67,7 @@ private:
 // How the runner writes a value: CR, LF and backslash escaped, nothing else changed.
 std::string EscapeValue(const std::string& text);
 
+// Copies a file over another, which may exist; false when it cannot.
+bool CopyOver(const std::string& from, const std::string& to);
+
 }  // namespace tesmarik

@@ -36,7 +36,7 @@ int main() {
     const char* seller = std::getenv(tesmarik::kSellerHostVariable);
     int status = 2;
     // Painting the pages of a printed report needs a QGuiApplication; most scripts never
-    // print, so it is made, on the offscreen platform, only when a script does.
+    // print, so it is made (on Linux on the offscreen platform) only when a script does.
     int guiArgc = 1;
     char guiName[] = "tesmarik-scenario";
     char* guiArgv[] = {guiName, nullptr};
@@ -47,7 +47,11 @@ int main() {
             seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
         platform.SetBeforePainting([&] {
             if (!gui) {
+#ifndef _WIN32
+                // Windows has no display to wait for, and there only its own platform
+                // knows the system's fonts that the pages are written in.
                 qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
                 gui.emplace(guiArgc, guiArgv);
             }
         });

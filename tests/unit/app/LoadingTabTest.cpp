@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "app/Window.h"
+#include "common/TempFolder.h"
 #include "common/Text.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
@@ -208,15 +208,18 @@ TEST_F(LoadingTab, TheSavedReportIsWindows1251WithCrLf) {
     Pick(f.ComboBox4, "530");
     Pick(f.ComboBox5, "10");
     Click(f.Button2);
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("tesmarik-loading-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const auto made = MakeTempFolder("tesmarik-loading");
+    ASSERT_TRUE(made.has_value());
+    const std::filesystem::path folder = *made;
     const auto path = folder / "report";
     platform.QueueSaveAs(path.string());
     Click(f.BitBtn3);
-    std::ifstream file(folder / "report.txt", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+    std::string bytes;
+    {
+        // Closed before the folder goes: Windows removes no open file.
+        std::ifstream file(folder / "report.txt", std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
     std::filesystem::remove_all(folder);
     // "ТС: стандартный полувагон" and "Длина: 305 м." in Windows-1251.
     const std::string vehicle =

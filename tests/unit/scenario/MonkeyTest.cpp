@@ -183,12 +183,12 @@ private:
     std::string PriceFile() {
         return (folder_ / "prices" /
                 (std::to_string(priceFiles_ - dice_.Between(1, kPriceFiles)) + ".csv"))
-            .string();
+            .generic_string();
     }
 
     void NewPriceFile() {
         const fs::path path = folder_ / "prices" / (std::to_string(priceFiles_++) + ".csv");
-        QtFiles::WriteBytes(path.string(), dice_.PriceFileBytes());
+        QtFiles::WriteBytes(path.generic_string(), dice_.PriceFileBytes());
     }
 
     std::string PlatformAction() {
@@ -198,10 +198,11 @@ private:
             case 1: {
                 const fs::path saves = folder_ / "saves";
                 const std::vector<std::string> paths = {
-                    (saves / ("report" + std::to_string(dice_.Between(0, 5)) + ".txt")).string(),
-                    (saves / ("report" + std::to_string(dice_.Between(0, 5)))).string(),
-                    (saves / "folder.txt").string(), (saves / "missing" / "report.txt").string(),
-                    "cancel"};
+                    (saves / ("report" + std::to_string(dice_.Between(0, 5)) + ".txt"))
+                        .generic_string(),
+                    (saves / ("report" + std::to_string(dice_.Between(0, 5)))).generic_string(),
+                    (saves / "folder.txt").generic_string(),
+                    (saves / "missing" / "report.txt").generic_string(), "cancel"};
                 return "saveas " + dice_.OneOf(paths);
             }
             case 2:
