@@ -45,38 +45,37 @@ set(runtime_texts
 
 set(runtime_dir ${CMAKE_BINARY_DIR}/runtime)
 set(runtime_outputs)
-# The DLLs are stripped on the way: the program needs no symbols, the download is smaller.
-list(LENGTH runtime_files count)
-math(EXPR last "${count} - 1")
-foreach(i RANGE 0 ${last} 2)
-    math(EXPR j "${i} + 1")
-    list(GET runtime_files ${i} from)
-    list(GET runtime_files ${j} to)
-    get_filename_component(to_dir ${runtime_dir}/${to} DIRECTORY)
-    add_custom_command(OUTPUT ${runtime_dir}/${to}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${to_dir}
-        COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${runtime_dir}/${to} ${from}
-        DEPENDS ${from} VERBATIM)
-    list(APPEND runtime_outputs ${runtime_dir}/${to})
-    get_filename_component(install_dir ${to} DIRECTORY)
-    install(FILES ${runtime_dir}/${to} DESTINATION ./${install_dir})
-endforeach()
-list(LENGTH runtime_texts count)
-math(EXPR last "${count} - 1")
-foreach(i RANGE 0 ${last} 2)
-    math(EXPR j "${i} + 1")
-    list(GET runtime_texts ${i} from)
-    list(GET runtime_texts ${j} to)
-    if(NOT EXISTS ${from})
-        message(FATAL_ERROR "${from} is missing (packaging/windows/toolchain.sh installs it)")
-    endif()
-    add_custom_command(OUTPUT ${runtime_dir}/${to}
-        COMMAND ${CMAKE_COMMAND} -E copy ${from} ${runtime_dir}/${to}
-        DEPENDS ${from} VERBATIM)
-    list(APPEND runtime_outputs ${runtime_dir}/${to})
-    get_filename_component(install_dir ${to} DIRECTORY)
-    install(FILES ${runtime_dir}/${to} DESTINATION ./${install_dir})
-endforeach()
+# Lays each pair "source, place" of the list into the runtime folder and installs it from
+# there; with STRIP the file is stripped on the way (the DLLs: the program needs no
+# symbols, the download is smaller), else copied as it is.
+function(tesmarik_runtime_files pairs mode)
+    list(LENGTH pairs count)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE 0 ${last} 2)
+        math(EXPR j "${i} + 1")
+        list(GET pairs ${i} from)
+        list(GET pairs ${j} to)
+        if(NOT EXISTS ${from})
+            message(FATAL_ERROR "${from} is missing (packaging/windows/toolchain.sh installs it)")
+        endif()
+        get_filename_component(to_dir ${runtime_dir}/${to} DIRECTORY)
+        if(mode STREQUAL STRIP)
+            set(lay ${CMAKE_STRIP} --strip-unneeded -o ${runtime_dir}/${to} ${from})
+        else()
+            set(lay ${CMAKE_COMMAND} -E copy ${from} ${runtime_dir}/${to})
+        endif()
+        add_custom_command(OUTPUT ${runtime_dir}/${to}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${to_dir}
+            COMMAND ${lay}
+            DEPENDS ${from} VERBATIM)
+        list(APPEND runtime_outputs ${runtime_dir}/${to})
+        get_filename_component(install_dir ${to} DIRECTORY)
+        install(FILES ${runtime_dir}/${to} DESTINATION ./${install_dir})
+    endforeach()
+    set(runtime_outputs ${runtime_outputs} PARENT_SCOPE)
+endfunction()
+tesmarik_runtime_files("${runtime_files}" STRIP)
+tesmarik_runtime_files("${runtime_texts}" COPY)
 add_custom_target(tesmarik_runtime ALL DEPENDS ${runtime_outputs})
 
 install(TARGETS tesmarik RUNTIME DESTINATION .)
