@@ -1,8 +1,8 @@
 // The mass tab fits its 793 x 302 panel, in the universal and in the boiler layout.
 #include <gtest/gtest.h>
 
-#include "assortment/SizeCascade.h"
 #include "form/TForm1.h"
+#include "tabs/mass/SizeCascade.h"
 
 namespace tesmarik {
 namespace {

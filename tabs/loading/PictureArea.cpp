@@ -1,4 +1,4 @@
-#include "loading/PictureArea.h"
+#include "tabs/loading/PictureArea.h"
 
 #include "loading/Vehicles.h"
 

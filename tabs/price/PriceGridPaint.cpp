@@ -1,4 +1,4 @@
-#include "price/PriceGridPaint.h"
+#include "tabs/price/PriceGridPaint.h"
 
 namespace tesmarik {
 

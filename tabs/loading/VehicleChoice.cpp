@@ -1,8 +1,8 @@
-#include "loading/VehicleChoice.h"
+#include "tabs/loading/VehicleChoice.h"
 
 #include <vector>
 
-#include "loading/PictureArea.h"
+#include "tabs/loading/PictureArea.h"
 
 namespace tesmarik {
 

@@ -1,4 +1,4 @@
-#include "masscalc/LengthsReportFile.h"
+#include "tabs/mass/LengthsReportFile.h"
 
 namespace tesmarik {
 

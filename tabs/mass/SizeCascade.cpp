@@ -1,4 +1,4 @@
-#include "assortment/SizeCascade.h"
+#include "tabs/mass/SizeCascade.h"
 
 #include "common/Numbers.h"
 #include "masscalc/MassFormulas.h"
@@ -106,7 +106,7 @@ void ComboBox2Click(TForm1& f, AssortmentState& s) {
     f.ComboBox3.Clear();
 
     const double diameter = ReadNumber(f.ComboBox2.Text);
-    const bool seam = diameter >= kSeamAllowanceFromDiameter;
+    const bool seam = SeamAllowanceApplies(diameter);
     f.CheckBox2.Checked = seam;
     f.CheckBox2.Enabled = seam;
 

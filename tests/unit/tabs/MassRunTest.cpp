@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "form/TForm1.h"
-#include "masscalc/MassRun.h"
+#include "tabs/mass/MassRun.h"
 
 namespace tesmarik {
 namespace {

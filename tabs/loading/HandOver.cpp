@@ -1,8 +1,8 @@
-#include "loading/HandOver.h"
+#include "tabs/loading/HandOver.h"
 
 #include <algorithm>
 
-#include "loading/PictureArea.h"
+#include "tabs/loading/PictureArea.h"
 
 namespace tesmarik {
 

@@ -1,4 +1,4 @@
-#include "price/CostDialog.h"
+#include "tabs/cost/CostDialog.h"
 
 #include "common/Numbers.h"
 #include "price/ListedSizes.h"

@@ -1,7 +1,7 @@
-#include "loading/LoadingTab.h"
+#include "tabs/loading/LoadingTab.h"
 
 #include "loading/LoadingFigures.h"
-#include "loading/LoadingReport.h"
+#include "tabs/loading/LoadingResults.h"
 
 namespace tesmarik {
 

@@ -1,9 +1,9 @@
 // Handlers driven directly, for the states that the window never lets the user reach.
 #include <gtest/gtest.h>
 
-#include "assortment/SizeCascade.h"
 #include "common/Error.h"
 #include "form/TForm1.h"
+#include "tabs/mass/SizeCascade.h"
 
 namespace tesmarik {
 namespace {

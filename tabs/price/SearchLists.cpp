@@ -1,4 +1,4 @@
-#include "price/SearchLists.h"
+#include "tabs/price/SearchLists.h"
 
 #include <deque>
 #include <string>

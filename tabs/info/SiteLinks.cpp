@@ -1,4 +1,4 @@
-#include "app/SiteLinks.h"
+#include "tabs/info/SiteLinks.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/TForm1.h"
-#include "masscalc/MassState.h"
 #include "masscalc/PipeState.h"
+#include "tabs/mass/MassState.h"
 
 namespace tesmarik {
 

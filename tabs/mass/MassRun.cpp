@@ -1,10 +1,10 @@
-#include "masscalc/MassRun.h"
+#include "tabs/mass/MassRun.h"
 
 #include "common/Numbers.h"
 #include "masscalc/MassFormulas.h"
 #include "masscalc/MassHint.h"
+#include "masscalc/RunFigures.h"
 #include "masscalc/RunTexts.h"
-#include "masscalc/RunningSum.h"
 
 namespace tesmarik {
 
@@ -12,17 +12,9 @@ namespace {
 
 enum Mode { kByLength = 0, kByMass = 1, kSinglePipes = 2 };
 
-// The note on the weld seam concerns pipes above this diameter.
-constexpr double kSeamNoteAboveDiameter = 529;
-
 // Grid widths: the length column alone while typing, lengths and masses after a run.
 constexpr int kTypingWidth = 85;
 constexpr int kResultWidth = 151;
-
-struct Totals {
-    std::string lengthText;
-    std::string massText;
-};
 
 void EmptyGridRows(StringGrid& grid) {
     for (int row = 1; row < grid.RowCount; ++row) {
@@ -32,8 +24,10 @@ void EmptyGridRows(StringGrid& grid) {
 }
 
 // Mode 2: the mass of every pipe typed into the grid, the lengths report and its totals.
-Totals WeighSinglePipes(TForm1& f, const std::string& diameterText, const std::string& wallText,
-                        double massPerMetre) {
+// Each row is shown as soon as it is weighed: a length that is no number ends the run with
+// the rows before it weighed.
+RunQuantities WeighSinglePipes(TForm1& f, const std::string& diameterText,
+                               const std::string& wallText, double massPerMetre) {
     StringGrid& grid = f.rtab;
     f.Button11.Visible = true;
     f.Button12.Visible = true;
@@ -44,31 +38,26 @@ Totals WeighSinglePipes(TForm1& f, const std::string& diameterText, const std::s
         grid.SetCell(1, row, "");
     }
 
-    long long count = 0;
-    RunningSum totalLength;
-    RunningSum totalMass;
+    PipeWeighing weighing(massPerMetre);
     f.Memo2.Lines = LengthsReportHeader(diameterText, wallText);
     for (int row = 1; row < grid.RowCount; ++row) {
         const std::string& lengthText = grid.Cell(0, row);
         if (lengthText.empty()) {
             continue;
         }
-        const double length = ReadNumber(lengthText);
-        const double mass = PipeMass(length, massPerMetre);
-        totalLength.Add(length);
-        ++count;
-        totalMass.Add(mass);
+        const double mass = weighing.Weigh(lengthText);
         grid.SetCell(1, row, ShowNumber(mass));
         f.Memo2.Lines.push_back(LengthsReportLine(lengthText, grid.Cell(1, row)));
         f.BitBtn1.Visible = true;
     }
+    const long long count = weighing.Count();
     if (count > 0) {
         f.Label38.Visible = true;
         f.Button11.Enabled = true;
     } else {
         f.Button11.Enabled = false;
     }
-    Totals totals{ShowNumber(totalLength.Value()), ShowNumber(totalMass.Value())};
+    RunQuantities totals{weighing.TotalLengthText(), weighing.TotalMassText()};
     f.Label38.Text = TotalsCaption(count, totals.lengthText, totals.massText);
     for (std::string& line : LengthsReportTotals(count, totals.lengthText, totals.massText)) {
         f.Memo2.Lines.push_back(std::move(line));
@@ -143,54 +132,50 @@ void Button1Click(TForm1& f, PipeState& pipe) {
 
     const bool universal = f.ComboBox1.ItemIndex() == 0;
     const bool boiler = f.ComboBox1.ItemIndex() == 1;
+    const bool withSeam = f.CheckBox2.Checked;
+    const std::string document = f.ComboBox6.Text;
     double m = pipe.MassPerMetre;  // the boiler type's table figure
     if (universal) {
-        m = PipeMassPerMetre(pipe.Diameter, pipe.Wall, f.CheckBox2.Checked);
+        m = PipeMassPerMetre(diameter, wall, withSeam);
         pipe.MassPerMetre = m;
     }
 
+    // The quantities, the rows of the single-pipes mode shown as they are weighed.
     const int mode = f.RadioGroup2.ItemIndex();
+    RunQuantities quantities;
     if (mode == kSinglePipes) {
-        const Totals totals = WeighSinglePipes(f, r.diameterText, r.wallText, m);
-        r.lengthText = totals.lengthText;
-        r.massText = totals.massText;
+        quantities = WeighSinglePipes(f, r.diameterText, r.wallText, m);
+    } else if (mode == kByLength) {
+        quantities = QuantitiesOfLength(f.Edit10.Text, m);
+    } else if (mode == kByMass) {
+        quantities = QuantitiesOfMass(f.Edit10.Text, m);
     }
-    if (mode == kByLength || mode == kByMass) {
-        const std::string& quantityText = f.Edit10.Text;
-        const double quantity = ReadNumber(quantityText);
-        if (mode == kByLength) {
-            r.lengthText = quantityText;
-            r.massText = ShowNumber(MassFromLength(quantity, m));
-        } else {
-            r.massText = quantityText;
-            r.lengthText = ShowNumber(LengthFromMass(quantity, m));
-        }
-    }
+    r.lengthText = quantities.lengthText;
+    r.massText = quantities.massText;
 
     pipe.MassPerMetre = RoundHalfUp(m, 3);
     r.massPerMetre = pipe.MassPerMetre;
 
-    if (universal && pipe.Diameter > kSeamNoteAboveDiameter) {
-        r.note = SeamNote(f.CheckBox2.Checked);
+    if (universal && SeamAllowanceApplies(diameter)) {
+        r.note = SeamNote(withSeam);
     } else if (boiler) {
-        r.note = DocumentNote(f.ComboBox6.Text);
+        r.note = DocumentNote(document);
     }
-
+    std::string hint;
+    if (universal) {
+        hint = FormulaMassHint(diameter, wall, withSeam);
+    } else if (boiler) {
+        hint = TableMassHint(diameter, wall, r.massPerMetre, document);
+    }
     r.averageLengthText = f.Edit11.Text;
-    double average = 0;
-    if (!r.averageLengthText.empty()) {
-        average = ReadNumber(r.averageLengthText);
-    }
-    const double totalLength = ReadNumber(r.lengthText);
-    r.pieces = r.averageLengthText.empty() ? 0 : PieceCount(totalLength, average);
+    r.pieces = RunPieceCount(r.lengthText, r.averageLengthText);
 
+    // Every figure is known: the result panel and the log.
     f.Panel6.Visible = true;
     f.Label94.Text = r.diameterText + " x " + r.wallText;
     f.Label95.Text = ShowNumber(r.massPerMetre) + " кг.";
-    if (universal) {
-        f.Label95.Hint = FormulaMassHint(pipe.Diameter, pipe.Wall, f.CheckBox2.Checked);
-    } else if (boiler) {
-        f.Label95.Hint = TableMassHint(pipe.Diameter, pipe.Wall, r.massPerMetre, f.ComboBox6.Text);
+    if (universal || boiler) {
+        f.Label95.Hint = hint;
     }
     f.Label97.Text = r.lengthText + " м.";
     f.Label99.Text = r.massText + " т.";
