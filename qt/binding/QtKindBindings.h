@@ -3,10 +3,12 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/qt/QtBinding.h"
 #include "common/Controls.h"
+#include "qt/binding/WidgetBinding.h"
 
 namespace tesmarik {
+
+class QtBinding;
 
 // Creates the widget of a control by its kind, as a child of parent, and connects the
 // user's actions on it to the control's event slots through the binding.

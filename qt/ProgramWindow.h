@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "app/Window.h"
-#include "app/qt/QtBinding.h"
-#include "app/qt/RealPlatform.h"
+#include "qt/binding/QtBinding.h"
+#include "qt/platform/RealPlatform.h"
 
 namespace tesmarik {
 

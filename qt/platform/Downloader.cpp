@@ -1,4 +1,4 @@
-#include "app/qt/Downloader.h"
+#include "qt/platform/Downloader.h"
 
 #include <QCoreApplication>
 #include <QDir>

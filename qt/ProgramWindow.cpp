@@ -1,4 +1,4 @@
-#include "app/qt/ProgramWindow.h"
+#include "qt/ProgramWindow.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/qt/Downloader.h"
+#include "qt/platform/Downloader.h"
 #include "common/Platform.h"
 
 namespace tesmarik {

@@ -1,4 +1,4 @@
-#include "app/qt/RealPlatform.h"
+#include "qt/platform/RealPlatform.h"
 
 #include <QClipboard>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "app/qt/QtGridDelegate.h"
+#include "qt/binding/QtGridDelegate.h"
 
 #include <QPainter>
 

@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "app/UserActions.h"
-#include "app/qt/KindBindingBase.h"
-#include "app/qt/QtGridDelegate.h"
 #include "files/QtText.h"
+#include "qt/binding/KindBindingBase.h"
+#include "qt/binding/QtGridDelegate.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {

@@ -1,4 +1,4 @@
-#include "app/qt/FramedGroupBox.h"
+#include "qt/binding/FramedGroupBox.h"
 
 #include <QFontMetrics>
 #include <QPainter>

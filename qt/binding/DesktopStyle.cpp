@@ -1,4 +1,4 @@
-#include "app/qt/DesktopStyle.h"
+#include "qt/binding/DesktopStyle.h"
 
 #include <QApplication>
 #include <QProxyStyle>

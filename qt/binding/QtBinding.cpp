@@ -1,4 +1,4 @@
-#include "app/qt/QtBinding.h"
+#include "qt/binding/QtBinding.h"
 
 #include <QEvent>
 #include <QKeySequence>
@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "app/UserActions.h"
-#include "app/qt/QtKindBindings.h"
+#include "qt/binding/QtKindBindings.h"
 
 namespace tesmarik {
 

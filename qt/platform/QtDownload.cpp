@@ -1,4 +1,6 @@
-#include "app/qt/QtDownload.h"
+#include "qt/platform/QtDownload.h"
+
+#include "price/PlausiblePriceList.h"
 
 #include <curl/curl.h>
 
@@ -17,6 +19,7 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <string_view>
 
 namespace tesmarik {
 
@@ -32,7 +35,9 @@ QString ReceivedText(qint64 bytes) {
 std::string LocalReason(int error) {
     switch (error) {
         case ENOSPC:
+#ifdef EDQUOT  // not known to every C runtime
         case EDQUOT:
+#endif
             return "на диске нет места";
         case EFBIG:
             return "файл больше, чем разрешено записывать";
@@ -435,19 +440,6 @@ private:
 };
 
 }  // namespace
-
-bool LooksLikePriceList(std::string_view body) {
-    std::string_view start = body;
-    if (start.substr(0, 3) == "\xEF\xBB\xBF") {  // a byte order mark ahead of a web page
-        start.remove_prefix(3);
-    }
-    const auto first = start.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos || start[first] == '<') {
-        return false;
-    }
-    const std::string_view line = body.substr(0, body.find_first_of("\r\n"));
-    return line.find(';') != std::string_view::npos;
-}
 
 DownloadResult CurlDownloadToFile(QWidget* parent, const std::string& url, const std::string& path,
                                   const DownloadLimits& limits) {

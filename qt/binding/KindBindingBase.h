@@ -7,12 +7,12 @@
 #include <memory>
 #include <set>
 
-#include "app/qt/QtBinding.h"
 #include "common/Controls.h"
+#include "qt/binding/QtBinding.h"
 
 // What the bindings of every kind of control share: the routing of the user's input to
 // the user actions, and the syncing of place, state, tooltip and font. Only the kind
-// bindings of app/qt include this.
+// bindings of qt/binding include this.
 
 class QLineEdit;
 

@@ -1,9 +1,9 @@
-#include "app/qt/DownloadModule.h"
+#include "qt/platform/DownloadModule.h"
 
 #include <QtGlobal>
 #include <cstring>
 
-#include "app/qt/QtDownload.h"
+#include "qt/platform/QtDownload.h"
 #include "common/Text.h"
 
 extern "C" Q_DECL_EXPORT const char* tesmarik_download_version() {

@@ -1,11 +1,11 @@
-#include "app/qt/ContextMenu.h"
+#include "qt/binding/ContextMenu.h"
 
 #include <QAbstractScrollArea>
 #include <QMenu>
 
 #include "app/UserActions.h"
-#include "app/qt/QtBinding.h"
 #include "files/QtText.h"
+#include "qt/binding/QtBinding.h"
 
 namespace tesmarik {
 

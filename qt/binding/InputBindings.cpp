@@ -11,9 +11,9 @@
 #include <QRadioButton>
 
 #include "app/UserActions.h"
-#include "app/qt/FramedGroupBox.h"
-#include "app/qt/KindBindingBase.h"
 #include "files/QtText.h"
+#include "qt/binding/FramedGroupBox.h"
+#include "qt/binding/KindBindingBase.h"
 #include "resources/Pictures.h"
 
 namespace tesmarik {

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "common/DownloadResult.h"
+#include "price/PlausiblePriceList.h"
 
 class QWidget;
 
@@ -36,10 +36,5 @@ struct DownloadLimits {
 // failure with its reason; Cancel is a cancel; everything else is the network's failure.
 DownloadResult CurlDownloadToFile(QWidget* parent, const std::string& url, const std::string& path,
                                   const DownloadLimits& limits = {});
-
-// Whether the bytes can be a price list at all: not empty, not a web page (the first
-// thing in them that is not blank is not "<"), and their first line holds the field
-// separator ";".
-bool LooksLikePriceList(std::string_view body);
 
 }  // namespace tesmarik

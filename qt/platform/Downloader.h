@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/qt/DownloadModule.h"
+#include "qt/platform/DownloadModule.h"
 #include "common/DownloadResult.h"
 
 class QWidget;

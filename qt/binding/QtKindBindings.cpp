@@ -1,6 +1,6 @@
-#include "app/qt/QtKindBindings.h"
+#include "qt/binding/QtKindBindings.h"
 
-#include "app/qt/KindBindingBase.h"
+#include "qt/binding/KindBindingBase.h"
 
 namespace tesmarik {
 

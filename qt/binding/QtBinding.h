@@ -7,23 +7,9 @@
 #include <vector>
 
 #include "app/Window.h"
+#include "qt/binding/WidgetBinding.h"
 
 namespace tesmarik {
-
-class QtBinding;
-
-// The binding of one control: its widget, and how the widget is brought up to date with
-// the control in the model.
-class WidgetBinding {
-public:
-    virtual ~WidgetBinding() = default;
-    virtual QWidget* Widget() const = 0;
-    // The widget a child control lies in (a tab's page, a panel, a group box).
-    virtual QWidget* ChildParent() const { return Widget(); }
-    virtual void Sync() = 0;
-    // The widgets the Tab key stops at, in their own order (a radio group's buttons).
-    virtual std::vector<QWidget*> FocusWidgets() const;
-};
 
 // Maps the window model onto real Qt widgets, one binding per kind of control, and turns
 // what the user does into calls of the controls' event slots. After every event all

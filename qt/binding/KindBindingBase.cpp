@@ -1,11 +1,11 @@
-#include "app/qt/KindBindingBase.h"
+#include "qt/binding/KindBindingBase.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 
 #include "app/UserActions.h"
-#include "app/qt/ContextMenu.h"
 #include "files/QtText.h"
+#include "qt/binding/ContextMenu.h"
 
 namespace tesmarik {
 

@@ -8,10 +8,10 @@
 #include <QTabWidget>
 
 #include "app/UserActions.h"
-#include "app/qt/DesktopStyle.h"
-#include "app/qt/FramedGroupBox.h"
-#include "app/qt/KindBindingBase.h"
 #include "files/QtText.h"
+#include "qt/binding/DesktopStyle.h"
+#include "qt/binding/FramedGroupBox.h"
+#include "qt/binding/KindBindingBase.h"
 
 namespace tesmarik {
 
