@@ -5,8 +5,8 @@
 #include "app/UserActions.h"
 #include "assortment/SizeGrid.h"
 #include "common/Numbers.h"
-#include "price/CostDialog.h"
 #include "price/ListedSizes.h"
+#include "tabs/cost/CostDialog.h"
 
 namespace tesmarik {
 

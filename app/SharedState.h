@@ -2,9 +2,9 @@
 
 #include "assortment/AssortmentState.h"
 #include "loading/LoadingState.h"
-#include "masscalc/MassState.h"
 #include "masscalc/PipeState.h"
 #include "price/PriceState.h"
+#include "tabs/mass/MassState.h"
 
 namespace tesmarik {
 

@@ -1,7 +1,7 @@
 #include "app/PriceRowMenu.h"
 #include "app/UserActions.h"
 #include "app/Window.h"
-#include "price/CostDialog.h"
+#include "tabs/cost/CostDialog.h"
 
 namespace tesmarik {
 

@@ -1,5 +1,5 @@
-#include "app/SiteLinks.h"
 #include "app/Window.h"
+#include "tabs/info/SiteLinks.h"
 
 namespace tesmarik {
 

@@ -1,7 +1,7 @@
 #include "app/Window.h"
-#include "loading/HandOver.h"
-#include "loading/LoadingTab.h"
-#include "loading/VehicleChoice.h"
+#include "tabs/loading/HandOver.h"
+#include "tabs/loading/LoadingTab.h"
+#include "tabs/loading/VehicleChoice.h"
 
 namespace tesmarik {
 

@@ -1,7 +1,7 @@
 #include "app/Window.h"
-#include "assortment/SizeCascade.h"
-#include "masscalc/LengthsReportFile.h"
-#include "masscalc/MassRun.h"
+#include "tabs/mass/LengthsReportFile.h"
+#include "tabs/mass/MassRun.h"
+#include "tabs/mass/SizeCascade.h"
 
 namespace tesmarik {
 

@@ -1,6 +1,6 @@
 #include "app/Window.h"
-#include "price/PriceGridPaint.h"
-#include "price/PriceTab.h"
+#include "tabs/price/PriceGridPaint.h"
+#include "tabs/price/PriceTab.h"
 
 namespace tesmarik {
 

@@ -2,7 +2,7 @@
 
 #include "app/ReportMenu.h"
 #include "app/Window.h"
-#include "loading/PictureArea.h"
+#include "tabs/loading/PictureArea.h"
 
 namespace tesmarik {
 

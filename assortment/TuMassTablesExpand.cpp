@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "assortment/SizeTableSource.h"
+#include "masscalc/MassFormulas.h"
 
 namespace tesmarik {
 
@@ -80,7 +81,7 @@ double& ExistingCell(ExpandedSizeTable& table, double diameter, double wall) {
 double NominalFigure(double diameter, double wall, int wallFactor, int digits) {
     // Everything in whole units of 10^-5: k = 2466, D − u·s and u·s exactly, so the
     // product is the exact decimal value in units of 10^-15 and rounds half up exactly.
-    constexpr std::int64_t kCoefficient = 2466;
+    constexpr auto kCoefficient = static_cast<std::int64_t>(kMassCoefficient * 100000 + 0.5);
     const std::int64_t raisedWall = Checked(wallFactor, Tenths(wall));        // u·s × 10^5
     const std::int64_t rest = Checked(Tenths(diameter), 10000) - raisedWall;  // (D − u·s) × 10^5
     if (rest < 0 || digits < 0 || digits > 15) {

@@ -11,9 +11,9 @@
 #include "bench/PriceFileAtLimits.h"
 #include "common/Numbers.h"
 #include "files/QtFiles.h"
-#include "price/PriceFileReader.h"
-#include "price/PriceFilter.h"
-#include "price/SearchLists.h"
+#include "tabs/price/PriceFile.h"
+#include "tabs/price/PriceGrid.h"
+#include "tabs/price/SearchLists.h"
 
 namespace tesmarik {
 namespace {
@@ -129,7 +129,7 @@ void ReadPriceFileBench(benchmark::State& state) {
     PriceBench p;
     PriceState& price = p.b.window.state.price;
     for (auto _ : state) {
-        ReadPriceFile(price, p.b.platform);
+        ReadPriceFile(price, p.b.platform, p.b.platform.PriceFilePath());
     }
     if (price.store.rows.size() != kPriceRowsAtLimits) {
         state.SkipWithError("the price file did not give its rows");
@@ -139,7 +139,7 @@ BENCHMARK(ReadPriceFileBench)->Name("ReadPriceFile/300 x 300");
 
 void FillSearchListsBench(benchmark::State& state) {
     PriceBench p;
-    ReadPriceFile(p.b.window.state.price, p.b.platform);
+    ReadPriceFile(p.b.window.state.price, p.b.platform, p.b.platform.PriceFilePath());
     for (auto _ : state) {
         state.PauseTiming();
         p.FreshLists();
@@ -155,7 +155,7 @@ BENCHMARK(FillSearchListsBench)->Name("FillSearchLists/300 rows");
 void FilterPricesBench(benchmark::State& state, bool ranges) {
     PriceBench p;
     TForm1& f = p.b.window.form;
-    ReadPriceFile(p.b.window.state.price, p.b.platform);
+    ReadPriceFile(p.b.window.state.price, p.b.platform, p.b.platform.PriceFilePath());
     if (ranges) {
         f.ComboBox7.Text = "530";
         f.ComboBox8.Text = "10";
@@ -180,7 +180,7 @@ void PriceTabVisitBench(benchmark::State& state) {
         state.PauseTiming();
         p.FreshLists();
         state.ResumeTiming();
-        ReadPriceFile(price, p.b.platform);
+        ReadPriceFile(price, p.b.platform, p.b.platform.PriceFilePath());
         FillSearchLists(f, price.store);
         FilterPrices(f, price.store);
     }

@@ -3,7 +3,7 @@
 // tesmarik-bench-empty.
 #include <QApplication>
 
-#include "app/qt/ProgramWindow.h"
+#include "qt/ProgramWindow.h"
 #include "bench/FirstPaint.h"
 
 int main(int argc, char** argv) {

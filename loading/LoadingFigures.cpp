@@ -8,25 +8,6 @@
 
 namespace tesmarik {
 
-namespace {
-
-constexpr double kMassCoefficient = 0.02466;  // kg/m per mm² of s × (D − s)
-constexpr double kKilogramsPerTonne = 1000;
-constexpr double kWeldSeamFactor = 1.01;
-constexpr double kWeldSeamFrom = 530;  // mm; larger pipes are welded
-
-// Mass of one metre in tonnes, rounded before the weld-seam allowance, not after it.
-double TonnesPerMetre(double diameter, double wall) {
-    const double kg = Multiply(Multiply(Subtract(diameter, wall), wall), kMassCoefficient);
-    double m = RoundHalfUp(Divide(kg, kKilogramsPerTonne), 3);
-    if (diameter >= kWeldSeamFrom) {
-        m = Multiply(m, kWeldSeamFactor);
-    }
-    return m;
-}
-
-}  // namespace
-
 LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state) {
     LoadingFigures out;
 
@@ -34,7 +15,7 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
     const double s = ReadNumber(in.wall);
     const double nv = ByVolumeCount(state, d);
     double n = std::trunc(nv);
-    const double m = TonnesPerMetre(d, s);
+    const double m = LoadingTonnesPerMetre(d, s);
     const double l = ReadNumber(in.length);
     const double c = ReadNumber(in.capacity);
 

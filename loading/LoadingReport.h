@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "form/TForm1.h"
 #include "loading/LoadingFigures.h"
 
 namespace tesmarik {
@@ -10,10 +10,37 @@ namespace tesmarik {
 inline constexpr const char* kCapacityWarning =
     "Максимальная загрузка расчитанная по объёму превышает грузоподъёмность ТС";
 
-// Writes computed figures to the result panel and rebuilds the report Memo3 from
-// scratch: 6 lines, 4 more in the capacity case, 15 more with a consignment. The
-// position shows the field texts as they stand.
-void ShowLoadingResults(TForm1& f, const LoadingFigures& figures, const LoadingInputs& texts,
-                        const std::string& reportName);
+// The texts of the loading tab's result panel, as shown with their units, and the report
+// beside it: 6 lines, 4 more in the capacity case, 15 more with a consignment.
+struct LoadingTexts {
+    // One vehicle loaded by volume.
+    std::string vehicle;
+    std::string position;  // the field texts as they stand
+    std::string byVolume;
+    std::string massV;
+    std::string lenV;
+    // The capacity case: as many pipes as the vehicle may carry.
+    std::string nCap;
+    std::string massCap;
+    std::string lenCap;
+    // The consignment: totals, the fully loaded vehicles and the last one.
+    std::string totMass;
+    std::string totLen;
+    std::string totCnt;
+    std::string totalVeh;  // the whole caption, "Общее количество ТС :3"
+    std::string full;
+    std::string fullCnt;
+    std::string fullMass;
+    std::string fullLen;
+    std::string pct;
+    std::string rem;
+    std::string lastMass;
+    std::string lastLen;
+
+    std::vector<std::string> report;
+};
+
+LoadingTexts LoadingTextsOf(const LoadingFigures& figures, const LoadingInputs& texts,
+                            const std::string& reportName);
 
 }  // namespace tesmarik

@@ -6,14 +6,6 @@
 
 namespace tesmarik {
 
-namespace {
-
-constexpr double kMassCoefficient = 0.02466;  // kg/m per mm² of s × (D − s)
-constexpr double kWeldSeamFactor = 1.01;
-constexpr double kKilogramsPerTonne = 1000;
-
-}  // namespace
-
 double RoundHalfUp(double x, int digits) {
     double scale = 1;
     for (int i = 0; i < digits; ++i) {
@@ -22,12 +14,29 @@ double RoundHalfUp(double x, int digits) {
     return Divide(std::trunc(Add(Multiply(x, scale), 0.5)), scale);
 }
 
+namespace {
+
+// kg per metre by the formula, without the allowance and unrounded.
+double FormulaKilograms(double diameter, double wall) {
+    return Multiply(Multiply(Subtract(diameter, wall), wall), kMassCoefficient);
+}
+
+}  // namespace
+
 double PipeMassPerMetre(double diameter, double wall, bool withSeam) {
-    double m = Multiply(Multiply(Subtract(diameter, wall), wall), kMassCoefficient);
+    double m = FormulaKilograms(diameter, wall);
     if (withSeam) {
         m = Multiply(m, kWeldSeamFactor);
     }
     return RoundHalfUp(m, 2);
+}
+
+double LoadingTonnesPerMetre(double diameter, double wall) {
+    double m = RoundHalfUp(Divide(FormulaKilograms(diameter, wall), kKilogramsPerTonne), 3);
+    if (SeamAllowanceApplies(diameter)) {
+        m = Multiply(m, kWeldSeamFactor);
+    }
+    return m;
 }
 
 double MassFromLength(double length, double massPerMetre) {

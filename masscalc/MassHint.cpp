@@ -9,13 +9,15 @@ namespace tesmarik {
 
 namespace {
 
-constexpr const char* kFormula = "0,02466 × s × (D − s)";
+std::string FormulaText() {
+    return ShowNumber(kMassCoefficient) + " × s × (D − s)";
+}
 
 }  // namespace
 
 std::string FormulaMassHint(double diameter, double wall, bool withSeam) {
     const double plain = PipeMassPerMetre(diameter, wall, false);
-    std::string hint = std::string("по формуле ") + kFormula + ": " + ShowNumber(plain) + " кг";
+    std::string hint = "по формуле " + FormulaText() + ": " + ShowNumber(plain) + " кг";
     if (withSeam) {
         hint += ", с надбавкой 1 % на сварной шов: " +
                 ShowNumber(PipeMassPerMetre(diameter, wall, true)) + " кг";

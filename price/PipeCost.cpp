@@ -6,7 +6,7 @@
 namespace tesmarik {
 
 double UniversalMassPerMetre(double diameter, double wall) {
-    return PipeMassPerMetre(diameter, wall, diameter >= kSeamAllowanceFromDiameter);
+    return PipeMassPerMetre(diameter, wall, SeamAllowanceApplies(diameter));
 }
 
 CostFigures ComputeCost(const CostInput& in) {

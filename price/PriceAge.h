@@ -3,8 +3,6 @@
 #include <string>
 
 #include "common/DateTime.h"
-#include "common/Platform.h"
-#include "form/TForm1.h"
 
 namespace tesmarik {
 
@@ -16,8 +14,12 @@ long long AgeInDays(const DateTime& written, const DateTime& now);
 // not its last digit.
 std::string AgeUnitWord(long long days);
 
-// Shows the price file's date and age on the price tab and, when the file is a day old or
-// more, offers to fetch a fresh one. The price file must exist.
-void CheckPriceAge(TForm1& f, Platform& platform);
+// What the price tab says of a price file written at `written`, seen at `now`.
+struct PriceAgeTexts {
+    std::string date;    // "Прайс от  12.03.2024"
+    std::string age;     // "Прайс загружен 2 дня назад"
+    bool stale = false;  // a day old or more: a fresh one is offered
+};
+PriceAgeTexts PriceAgeOf(const DateTime& written, const DateTime& now);
 
 }  // namespace tesmarik

@@ -54,13 +54,4 @@ PriceStore ParsePriceLines(const std::vector<std::string>& lines) {
     return store;
 }
 
-void ReadPriceFile(PriceState& price, Platform& platform) {
-    const ClippedLines file =
-        platform.ReadLinesClipped(platform.PriceFilePath(), kPriceMaxLines, kPriceMaxLineChars);
-    price.store = ParsePriceLines(file.lines);
-    if (file.clipped) {
-        platform.ShowMessage(kPriceClippedMessage);
-    }
-}
-
 }  // namespace tesmarik

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "common/Platform.h"
 #include "price/PriceState.h"
 
 namespace tesmarik {
@@ -18,9 +17,5 @@ inline constexpr const char* kPriceClippedMessage =
 // is ignored; only lines whose field 0 is a type code become rows. At most 300 lines and
 // 301 fields are looked at, whatever the lines hold.
 PriceStore ParsePriceLines(const std::vector<std::string>& lines);
-
-// Replaces the store with the rows of the price file. A file that cannot be read throws
-// the platform's input/output error and leaves the store as it was.
-void ReadPriceFile(PriceState& price, Platform& platform);
 
 }  // namespace tesmarik

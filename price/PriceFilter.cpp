@@ -1,10 +1,7 @@
 #include "price/PriceFilter.h"
 
-#include <array>
-
 #include "common/Numbers.h"
 #include "common/Text.h"
-#include "price/PriceGridPaint.h"
 #include "price/PriceText.h"
 
 namespace tesmarik {
@@ -22,7 +19,7 @@ bool TypeMatches(const std::string& type, const std::string& code) {
     if (type == "Новые/Лежалые") {
         return code == "n" || code == "l";
     }
-    if (type == "Восстановленные") {
+    if (type == kReconditionedType) {
         return code == "v";
     }
     if (type == "Котельные/толстостенные") {
@@ -81,11 +78,6 @@ bool RowMatches(const PriceRow& row, const PriceCriteria& c) {
             row.Field(kStandardField) == "ндан");
 }
 
-// Grid columns 0 to 7 and the fields they show; the supply marker rides in kMarkerColumn.
-constexpr std::array<std::size_t, 8> kShownFields = {kTypeField,  kDiameterField, kWallField,
-                                                     kSteelField, kStandardField, kQuantityField,
-                                                     kPriceField, kNoteField};
-
 }  // namespace
 
 std::vector<std::size_t> MatchingRows(const PriceStore& store, const PriceCriteria& criteria) {
@@ -96,45 +88,6 @@ std::vector<std::size_t> MatchingRows(const PriceStore& store, const PriceCriter
         }
     }
     return matching;
-}
-
-void FilterPrices(TForm1& f, const PriceStore& store) {
-    f.ComboBox9.Enabled = true;
-    f.ComboBox10.Enabled = true;
-    if (f.ComboBox11.Text == "Восстановленные") {
-        // Reconditioned pipes are listed without steel and standard.
-        f.ComboBox9.Enabled = false;
-        f.ComboBox10.Enabled = false;
-        f.ComboBox9.SetItemIndex(0);
-        f.ComboBox10.SetItemIndex(0);
-    }
-    const PriceCriteria criteria{f.ComboBox11.Text, f.ComboBox7.Text, f.ComboBox8.Text,
-                                 f.ComboBox9.Text, f.ComboBox10.Text};
-    // Computed in full before the grid is touched, so a failed run leaves it as it was.
-    const std::vector<std::size_t> matching = MatchingRows(store, criteria);
-
-    StringGrid& grid = f.Tabl;
-    const int oldRowCount = grid.RowCount;
-    const int rowCount = 1 + static_cast<int>(matching.size());
-    for (int r = 1; r < rowCount; ++r) {
-        const PriceRow& row = store.rows[matching[static_cast<std::size_t>(r - 1)]];
-        for (int c = 0; c < static_cast<int>(kShownFields.size()); ++c) {
-            grid.SetCell(c, r, row.Field(kShownFields[static_cast<std::size_t>(c)]));
-        }
-        grid.SetCell(kMarkerColumn, r, row.Field(kSupplyField));
-    }
-    // Rows of an earlier, longer run keep nothing behind.
-    for (int r = rowCount; r < oldRowCount; ++r) {
-        for (int c = 0; c < static_cast<int>(kShownFields.size()); ++c) {
-            grid.SetCell(c, r, "");
-        }
-        grid.SetCell(kMarkerColumn, r, "");
-    }
-    grid.ColCount = static_cast<int>(kShownFields.size());
-    grid.RowCount = rowCount;
-    if (grid.Row >= rowCount) {
-        grid.Row = rowCount > grid.FixedRows ? rowCount - 1 : grid.FixedRows;
-    }
 }
 
 }  // namespace tesmarik

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
 
-#include "form/TForm1.h"
 #include "price/PriceState.h"
 
 namespace tesmarik {
@@ -26,9 +26,12 @@ inline constexpr std::size_t kExaminedChars = 200;
 // throws the conversion error.
 std::vector<std::size_t> MatchingRows(const PriceStore& store, const PriceCriteria& criteria);
 
-// Applies the search lists to the store and writes the matching rows into Tabl; the steel
-// and standard lists are locked on "все" while reconditioned pipes are chosen. When a
-// range cannot be read, Tabl keeps the rows of the previous run.
-void FilterPrices(TForm1& f, const PriceStore& store);
+// The fields the price grid shows, in its column order.
+inline constexpr std::array<std::size_t, 8> kShownPriceFields = {
+    kTypeField,     kDiameterField, kWallField,  kSteelField,
+    kStandardField, kQuantityField, kPriceField, kNoteField};
+
+// The type whose positions are listed without steel and standard.
+inline constexpr const char* kReconditionedType = "Восстановленные";
 
 }  // namespace tesmarik

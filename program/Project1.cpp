@@ -1,7 +1,7 @@
 // The program entry: the application, the window, its first show, then the event loop.
 #include <QApplication>
 
-#include "app/qt/ProgramWindow.h"
+#include "qt/ProgramWindow.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

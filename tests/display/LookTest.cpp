@@ -13,7 +13,7 @@
 #include <QToolTip>
 
 #include "files/QtFiles.h"
-#include "price/PriceGridPaint.h"
+#include "tabs/price/PriceGridPaint.h"
 #include "tests/display/RealWindow.h"
 #include "tests/display/Steps.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/qt/ProgramWindow.h"
+#include "qt/ProgramWindow.h"
 #include "tests/display/XUser.h"
 
 namespace tesmarik {

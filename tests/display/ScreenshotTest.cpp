@@ -5,7 +5,7 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
-#include "app/qt/QtBinding.h"
+#include "qt/binding/QtBinding.h"
 #include "tests/display/RealWindow.h"
 #include "tests/qt/WindowFixture.h"
 #include "tools/scenario/ScenarioRunner.h"

@@ -14,9 +14,10 @@
 #include "form/TForm1.h"
 #include "price/PriceFileReader.h"
 #include "price/PriceFilter.h"
-#include "price/PriceGridPaint.h"
 #include "price/PriceText.h"
-#include "price/SearchLists.h"
+#include "tabs/price/PriceGrid.h"
+#include "tabs/price/PriceGridPaint.h"
+#include "tabs/price/SearchLists.h"
 
 namespace {
 

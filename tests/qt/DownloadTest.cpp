@@ -31,8 +31,8 @@
 #include <string>
 #include <thread>
 
-#include "app/qt/Downloader.h"
-#include "app/qt/QtDownload.h"
+#include "qt/platform/Downloader.h"
+#include "qt/platform/QtDownload.h"
 #include "price/PriceDownload.h"
 #include "tests/FileSizeLimit.h"
 

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/qt/RealPlatform.h"
+#include "qt/platform/RealPlatform.h"
 
 namespace tesmarik {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
-#include "app/qt/QtBinding.h"
+#include "qt/binding/QtBinding.h"
 #include "tests/qt/RecordingPlatform.h"
 
 namespace tesmarik {

@@ -9,7 +9,7 @@
 #include "app/Window.h"
 #include "price/PriceAge.h"
 #include "price/PriceDownload.h"
-#include "price/PriceTab.h"
+#include "tabs/price/PriceTab.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
 namespace tesmarik {

@@ -1,0 +1,249 @@
+#include "qt/binding/QtBinding.h"
+
+#include <QEvent>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QTimer>
+#include <algorithm>
+#include <tuple>
+
+#include "app/UserActions.h"
+#include "qt/binding/QtKindBindings.h"
+
+namespace tesmarik {
+
+namespace {
+
+// The close button of a window over the main window closes it in the model; the binding
+// then puts the widget away.
+class CloseFilter : public QObject {
+public:
+    CloseFilter(QtBinding& binding, FormControl& form) : binding_(binding), form_(form) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close && form_.Visible) {
+            event->ignore();
+            binding_.Act([this](Window& w) { CloseWindow(w, form_); });
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QtBinding& binding_;
+    FormControl& form_;
+};
+
+// A control's widget is made when the control first shows; the timer has no place on
+// screen and is made at once.
+bool NeedsWidget(const Control& control) {
+    return control.Kind == ControlKind::Timer || IsShown(control);
+}
+
+}  // namespace
+
+std::vector<QWidget*> WidgetBinding::FocusWidgets() const {
+    QWidget* widget = Widget();
+    if (widget == nullptr || (widget->focusPolicy() & Qt::TabFocus) == 0) {
+        return {};
+    }
+    return {widget};
+}
+
+QtBinding::QtBinding(Window& window) : window_(window), registry_(window.form) {
+    Sync();
+}
+
+QtBinding::QtBinding(QtBinding& main, ControlRegistry& dialog)
+    : window_(main.window_), registry_(dialog), main_(&main) {
+    SyncForm();
+    MakeDialogWindow(main.TopLevel());
+}
+
+QtBinding::~QtBinding() {
+    retired_.clear();
+    dialogs_.clear();
+    bindings_.clear();
+    delete top_;
+}
+
+QtBinding* QtBinding::DialogBinding(const std::string& formName) const {
+    for (const auto& [registry, binding] : dialogs_) {
+        if (FormOf(*registry).Name == formName) {
+            return binding.get();
+        }
+    }
+    return nullptr;
+}
+
+void QtBinding::MakeDialogWindow(QWidget* owner) {
+    // A dialog of the main window: kept over it by the window manager, blocking
+    // input to it as the model blocks its controls.
+    top_->setParent(owner, Qt::Dialog);
+    top_->setWindowModality(Qt::WindowModal);
+    auto* closer = new CloseFilter(*this, FormOf(registry_));
+    closer->setParent(top_);
+    top_->installEventFilter(closer);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), top_);
+    QObject::connect(escape, &QShortcut::activated, top_, [this] {
+        Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
+    });
+    top_->move(owner->geometry().center() - top_->rect().center());
+    top_->show();
+    if (Control* active = FormOf(registry_).ActiveControl) {
+        Bind(*active)->Widget()->setFocus();
+    }
+}
+
+QWidget* QtBinding::WidgetOf(const std::string& name) {
+    Control* control = registry_.Find(name);
+    if (control == nullptr) {
+        return nullptr;
+    }
+    const bool made = byControl_.count(control) == 0;
+    WidgetBinding* binding = Bind(*control);
+    if (made) {
+        Sync();
+    }
+    return binding->Widget();
+}
+
+WidgetBinding* QtBinding::Bind(Control& control) {
+    if (const auto it = byControl_.find(&control); it != byControl_.end()) {
+        return it->second;
+    }
+    QWidget* parent = nullptr;
+    if (control.Parent != nullptr) {
+        parent = Bind(*control.Parent)->ChildParent();
+    }
+    auto binding = MakeKindBinding(*this, control, parent);
+    WidgetBinding* raw = binding.get();
+    if (control.Parent == nullptr && control.Kind == ControlKind::Form) {
+        top_ = raw->Widget();
+    }
+    bindings_.push_back(std::move(binding));
+    byControl_[&control] = raw;
+    focusOrdered_ = false;
+    if (control.Parent != nullptr && control.Kind != ControlKind::TabSheet &&
+        raw->Widget() != nullptr) {
+        Restack(control, raw->Widget());
+    }
+    return raw;
+}
+
+void QtBinding::Restack(const Control& control, QWidget* widget) {
+    // Widgets made in the order of the controls stack in that order; one made later goes
+    // below the first widget of a control after it on the same parent.
+    const auto& all = registry_.All();
+    auto it = std::find(all.begin(), all.end(), &control);
+    for (++it; it != all.end(); ++it) {
+        const auto bound = byControl_.find(*it);
+        if ((*it)->Parent == control.Parent && bound != byControl_.end() &&
+            bound->second->Widget() != nullptr &&
+            bound->second->Widget()->parentWidget() == widget->parentWidget()) {
+            widget->stackUnder(bound->second->Widget());
+            return;
+        }
+    }
+}
+
+void QtBinding::Act(const std::function<void(Window&)>& action) {
+    if (main_ != nullptr) {
+        main_->Act(action);
+        return;
+    }
+    if (busy_) {
+        return;
+    }
+    busy_ = true;
+    action(window_);
+    busy_ = false;
+    Sync();
+}
+
+void QtBinding::Fire(const std::function<void()>& handler) {
+    if (handler) {
+        Act([&handler](Window& w) { w.Dispatch(handler); });
+    }
+}
+
+void QtBinding::Sync() {
+    if (main_ != nullptr) {
+        main_->Sync();
+        return;
+    }
+    SyncForm();
+    SyncDialogs();
+}
+
+void QtBinding::SyncDialogs() {
+    const auto& open = window_.dialogs.Stack();
+    for (auto it = dialogs_.begin(); it != dialogs_.end();) {
+        if (std::find(open.begin(), open.end(), it->first) == open.end()) {
+            // The widget whose event closed the window may still be on the call stack.
+            it->second->TopLevel()->hide();
+            retired_.push_back(std::move(it->second));
+            it = dialogs_.erase(it);
+            QTimer::singleShot(0, top_, [this] { retired_.clear(); });
+        } else {
+            ++it;
+        }
+    }
+    for (ControlRegistry* dialog : open) {
+        if (dialogs_.count(dialog) == 0) {
+            dialogs_[dialog] = std::make_unique<QtBinding>(*this, *dialog);
+        } else {
+            dialogs_[dialog]->SyncForm();
+        }
+    }
+}
+
+void QtBinding::SyncForm() {
+    for (Control* control : registry_.All()) {
+        if (byControl_.count(control) == 0 && NeedsWidget(*control)) {
+            Bind(*control);
+        }
+    }
+    for (const auto& binding : bindings_) {
+        binding->Sync();
+    }
+    if (!focusOrdered_) {
+        OrderFocus();
+    }
+}
+
+void QtBinding::OrderFocus() {
+    focusOrdered_ = true;
+    std::vector<QWidget*> chain;
+    AppendFocusChain(FormOf(registry_), chain);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void QtBinding::AppendFocusChain(const Control& parent, std::vector<QWidget*>& chain) const {
+    std::vector<const Control*> children;
+    for (const Control* control : registry_.All()) {
+        if (control->Parent == &parent && byControl_.count(control) != 0) {
+            children.push_back(control);
+        }
+    }
+    // Tabs keep the order of their tab control; everything else is ordered here.
+    if (parent.Kind != ControlKind::PageControl) {
+        std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
+            const auto key = [](const Control* c) {
+                return std::tuple(c->TabOrder < 0, c->TabOrder, c->Top, c->Left);
+            };
+            return key(a) < key(b);
+        });
+    }
+    for (const Control* child : children) {
+        for (QWidget* widget : byControl_.at(child)->FocusWidgets()) {
+            chain.push_back(widget);
+        }
+        AppendFocusChain(*child, chain);
+    }
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,212 @@
+#include "qt/platform/RealPlatform.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTreeView>
+#include <QUrl>
+#include <algorithm>
+#include <cstdlib>
+
+#include "common/Error.h"
+#include "files/QtFiles.h"
+#include "files/QtText.h"
+#include "form/SellerIdentity.h"
+#include "printing/ReportPages.h"
+
+namespace tesmarik {
+
+namespace {
+
+// "description|pattern" as the file dialog wants it: "description (pattern)".
+QString NameFilter(const std::string& filter) {
+    const auto bar = filter.find('|');
+    if (bar == std::string::npos) {
+        return Q(filter);
+    }
+    return Q(filter.substr(0, bar)) + " (" + Q(filter.substr(bar + 1)) + ")";
+}
+
+// The user's documents folder when there is one, else the home folder.
+QString DefaultSaveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// A save dialog no larger than the screen it opens on, wholly on it with room for its
+// title bar, over the middle of its parent where that fits; its file list shows every
+// column whole.
+void FitOnScreen(QFileDialog& dialog) {
+    QWidget* parent = dialog.parentWidget();
+    QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    constexpr int kTitleBar = 32;
+    const QRect room = screen->availableGeometry().adjusted(8, kTitleBar, -8, -8);
+    const QSize size = QSize(720, 440).boundedTo(room.size());
+    dialog.resize(size);
+    const QPoint centre = parent != nullptr ? parent->frameGeometry().center() : room.center();
+    QRect placed(QPoint(centre.x() - size.width() / 2, centre.y() - size.height() / 2), size);
+    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - size.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - size.height() + 1));
+    dialog.move(placed.topLeft());
+    for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
+        list->header()->setStretchLastSection(false);
+        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+}
+
+}  // namespace
+
+void RealPlatform::BeforeDialog() const {
+    if (beforeDialog_) {
+        beforeDialog_();
+    }
+}
+
+void RealPlatform::ShowMessage(const std::string& text) {
+    BeforeDialog();
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, Q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool RealPlatform::AskAt(int left, int top, const std::string& text) {
+    BeforeDialog();
+    QMessageBox box(QMessageBox::Information, kProgramTitle, Q(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.move(left, top);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void RealPlatform::ErrorBox(const std::string& text) {
+    BeforeDialog();
+    QMessageBox box(QMessageBox::Critical, kProgramTitle, Q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+std::optional<std::string> RealPlatform::SaveDialog(const SaveDialogRequest& request) {
+    BeforeDialog();
+    if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) {
+        saveFolder_ = DefaultSaveFolder();
+    }
+    QFileDialog dialog(parent_, QString(), saveFolder_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(NameFilter(request.filter));
+    dialog.setDefaultSuffix(Q(request.defaultExtension));
+    // Reports replace an existing file without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    FitOnScreen(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    saveFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
+}
+
+void RealPlatform::CopyText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(Q(text));
+}
+
+bool RealPlatform::Print(const PrintedReport& report) {
+    BeforeDialog();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Q(report.title));
+    printer.setCreator(Q(kReportProgramName));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter));
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (!PaintReport(printer, report)) {
+        throw Error("Printer selected is not valid");
+    }
+    return true;
+}
+
+void RealPlatform::OpenAddress(const std::string& address) {
+    // QUrl keeps the Cyrillic subject of a mailto address as Unicode; the desktop hands it
+    // to the mail program percent-encoded in UTF-8, which mail programs show as letters.
+    QDesktopServices::openUrl(QUrl(Q(address)));
+}
+
+bool RealPlatform::Download(const std::string& address, const std::string& path) {
+    return DownloadWithOutcome(address, path).Succeeded();
+}
+
+DownloadResult RealPlatform::DownloadWithOutcome(const std::string& address,
+                                                 const std::string& path) {
+    BeforeDialog();
+    return downloader_.Download(parent_, address, path);
+}
+
+bool RealPlatform::FileExists(const std::string& path) {
+    return QtFiles::Exists(path);
+}
+
+std::optional<DateTime> RealPlatform::FileLastWrite(const std::string& path) {
+    return QtFiles::LastWrite(path);
+}
+
+ClippedLines RealPlatform::ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                            std::size_t maxChars) {
+    return QtFiles::ReadLinesClipped(path, maxLines, maxChars);
+}
+
+void RealPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    QtFiles::WriteLines(path, lines);
+}
+
+void RealPlatform::WritePdf(const std::string& path, const PrintedReport& report) {
+    WriteReportPdf(path, report);
+}
+
+DateTime RealPlatform::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return DateTime{now.date().year(), now.date().month(),  now.date().day(),
+                    now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+std::string RealPlatform::PriceFilePath() {
+    // The user's own cache folder, never a shared temporary one (such as the Windows
+    // folder's Temp) where another user could plant or redirect the file.
+#ifdef _WIN32
+    // %LOCALAPPDATA%, which belongs to this user alone.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#else
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || !QDir::isAbsolutePath(cache)) {
+        cache = QDir::homePath() + "/.cache";
+    }
+#endif
+    const QString folder = cache + "/tesmarik";
+    // Made for the user alone when it is missing; one that exists keeps the permissions
+    // its owner gave it.
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(cache);
+        QDir().mkdir(folder,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    return QDir::toNativeSeparators(folder + "/1.csv").toStdString();
+}
+
+std::string RealPlatform::SellerHost() {
+    const QString seller = qEnvironmentVariable(kSellerHostVariable);
+    return seller.isEmpty() ? std::string(kDefaultSellerHost) : seller.toStdString();
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "qt/platform/Downloader.h"
+#include "common/Platform.h"
+
+namespace tesmarik {
+
+// The platform of the real program: Qt Widgets dialogs, the desktop's default programs,
+// the download module for the download, the file system and the clock.
+class RealPlatform : public Platform {
+public:
+    RealPlatform() = default;
+
+    // Dialogs are centred on (and modal to) the window once it exists.
+    void SetDialogParent(QWidget* parent) { parent_ = parent; }
+    // Runs before a dialog or the download's progress opens in the middle of a handler,
+    // so that the window shows what the handler has set so far.
+    void SetBeforeDialog(std::function<void()> beforeDialog) {
+        beforeDialog_ = std::move(beforeDialog);
+    }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskAt(int left, int top, const std::string& text) override;
+    void ErrorBox(const std::string& text) override;
+    std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    void CopyText(const std::string& text) override;
+    bool Print(const PrintedReport& report) override;
+    void OpenAddress(const std::string& address) override;
+    bool Download(const std::string& address, const std::string& path) override;
+    DownloadResult DownloadWithOutcome(const std::string& address,
+                                       const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    std::optional<DateTime> FileLastWrite(const std::string& path) override;
+    ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
+                                  std::size_t maxChars) override;
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    void WritePdf(const std::string& path, const PrintedReport& report) override;
+    DateTime Now() override;
+    std::string PriceFilePath() override;
+    std::string SellerHost() override;
+
+private:
+    void BeforeDialog() const;
+
+    QWidget* parent_ = nullptr;
+    std::function<void()> beforeDialog_;
+    Downloader downloader_;
+    // The folder of the last save, where the next save dialog opens.
+    QString saveFolder_;
+};
+
+// The title of the program's message boxes.
+inline constexpr const char* kProgramTitle = "Тесмарик";
+
+}  // namespace tesmarik

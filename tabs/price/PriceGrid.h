@@ -1,0 +1,13 @@
+#pragma once
+
+#include "form/TForm1.h"
+#include "price/PriceState.h"
+
+namespace tesmarik {
+
+// Applies the search lists to the store and writes the matching rows into Tabl; the steel
+// and standard lists are locked on "все" while reconditioned pipes are chosen. When a
+// range cannot be read, Tabl keeps the rows of the previous run.
+void FilterPrices(TForm1& f, const PriceStore& store);
+
+}  // namespace tesmarik

@@ -1,0 +1,70 @@
+#include "tabs/price/PriceTab.h"
+
+#include "price/PriceAge.h"
+#include "price/PriceDownload.h"
+#include "tabs/price/PriceFile.h"
+#include "tabs/price/PriceGrid.h"
+#include "tabs/price/SearchLists.h"
+
+namespace tesmarik {
+
+namespace {
+
+void MakeSurePriceFileIsThere(TForm1& f, Platform& platform, const std::string& path) {
+    if (platform.FileExists(path)) {
+        CheckPriceAge(f, platform, path);
+        return;
+    }
+    if (!platform.AskAt(20, 100,
+                        "Прайса в базе данных необнаружено,\rпроизвести новую загрузку нового "
+                        "прайса?")) {
+        return;
+    }
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, nullptr);
+}
+
+}  // namespace
+
+void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
+    if (f.PageControl1.ActivePageIndex == kPriceTab) {
+        // Found once per visit: every step of the visit means the same file.
+        const std::string path = platform.PriceFilePath();
+        MakeSurePriceFileIsThere(f, platform, path);
+        // Without a file the store keeps what it held.
+        if (platform.FileExists(path)) {
+            ReadPriceFile(price, platform, path);
+        }
+        FillSearchLists(f, price.store);
+    }
+    FilterPrices(f, price.store);
+}
+
+void SearchListChange(TForm1& f, const PriceState& price) {
+    FilterPrices(f, price.store);
+}
+
+void CheckPriceAge(TForm1& f, Platform& platform, const std::string& path) {
+    const auto written = platform.FileLastWrite(path);
+    if (!written) {
+        return;  // gone since it was found: the reader will not find it either
+    }
+    const PriceAgeTexts age = PriceAgeOf(*written, platform.Now());
+    f.Label141.Text = age.date;
+    f.Label27.Text = age.age;
+    if (!age.stale) {
+        return;
+    }
+    if (!platform.AskAt(500, 300,
+                        "Прайс  в базе данных устарел,\rпроизвести  обновлёние прайса?")) {
+        return;
+    }
+    // The labels keep describing the file as it was; the next visit of the tab shows the
+    // new one.
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, kDownloadDoneMessage);
+}
+
+void CheckPriceAge(TForm1& f, Platform& platform) {
+    CheckPriceAge(f, platform, platform.PriceFilePath());
+}
+
+}  // namespace tesmarik

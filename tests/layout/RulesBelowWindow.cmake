@@ -1,0 +1,30 @@
+# The rule folders stand below the window: no file of theirs includes the window model, the
+# handlers, the window's wiring or Qt, and no rule library links them.
+#   cmake -DSOURCE_DIR=<source tree> -P RulesBelowWindow.cmake
+set(rule_folders masscalc assortment loading price)
+set(above "[\"<](form|tabs|app|qt)/|<Q")
+set(above_targets "tesmarik_form|tesmarik_tabs|tesmarik_app|tesmarik_qt|Qt6::")
+
+set(faults "")
+foreach(folder IN LISTS rule_folders)
+    file(GLOB sources ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
+    if(NOT sources)
+        list(APPEND faults "${folder}/ holds no source file")
+    endif()
+    foreach(source IN LISTS sources)
+        file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*(${above})")
+        foreach(line IN LISTS includes)
+            file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+            list(APPEND faults "${name}: ${line}")
+        endforeach()
+    endforeach()
+    file(STRINGS ${SOURCE_DIR}/${folder}/CMakeLists.txt links REGEX "${above_targets}")
+    foreach(line IN LISTS links)
+        list(APPEND faults "${folder}/CMakeLists.txt: ${line}")
+    endforeach()
+endforeach()
+
+if(faults)
+    list(JOIN faults "\n  " listed)
+    message(FATAL_ERROR "Rule folders reach above the window model:\n  ${listed}")
+endif()
