@@ -88,6 +88,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Тесмарик - универсальн
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_FILE_NAME tesmarik-${PROJECT_VERSION}-win64)
+# The installer's name gets "-setup" (packaging/windows/cpack-per-generator.cmake).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/packaging/windows/cpack-per-generator.cmake)
 # The zip unpacks into a folder of its own, which runs from wherever it is put.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 

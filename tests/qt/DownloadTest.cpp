@@ -31,9 +31,9 @@
 #include <string>
 #include <thread>
 
+#include "price/PriceDownload.h"
 #include "qt/platform/Downloader.h"
 #include "qt/platform/QtDownload.h"
-#include "price/PriceDownload.h"
 #include "tests/FileSizeLimit.h"
 
 namespace tesmarik {
