@@ -42,6 +42,17 @@ set(runtime_texts
     /usr/share/doc/libcurl4/copyright licenses/curl/copyright.txt
     /usr/share/doc/mingw-w64-common/copyright licenses/mingw-w64/copyright.txt
     /usr/share/doc/gcc-mingw-w64-base/copyright licenses/gcc-runtime/copyright.txt)
+# libxlsxwriter (the spreadsheet files, a DLL of toolchain.sh with zlib linked in) and its
+# licences, only when the program links it: the workbook library is what links it.
+if(TARGET tesmarik_workbook)
+    list(APPEND runtime_files
+        ${TESMARIK_WINDOWS_PREFIX}/bin/libxlsxwriter.dll libxlsxwriter.dll)
+    list(APPEND runtime_texts
+        ${TESMARIK_WINDOWS_PREFIX}/share/licenses/libxlsxwriter/License.txt
+            licenses/libxlsxwriter/License.txt
+        ${TESMARIK_WINDOWS_PREFIX}/share/licenses/zlib/copyright.txt
+            licenses/zlib/copyright.txt)
+endif()
 
 set(runtime_dir ${CMAKE_BINARY_DIR}/runtime)
 set(runtime_outputs)
