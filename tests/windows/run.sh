@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program and tests it under Wine: every unit test program, scenario
 # script and PDF check through CTest (the same expected output as on Linux), the download
-# tests against the stand-in seller, the real window on Xvfb driven through the X server,
-# then the installer and the zip, and a silent install and uninstall.
+# tests against the stand-in seller; then the installer and the zip, the real window of the
+# unpacked zip on Xvfb driven through the X server, and a silent install and uninstall.
 # Needs the cross toolchain (packaging/windows/toolchain.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -31,6 +31,14 @@ if [ "$size" -gt $((15 * 1024 * 1024)) ]; then
     exit 1
 fi
 
-# Not yet part of the run: the real window from the unpacked zip
-#   python3 tests/windows/real_window.py FOLDER build-windows/tesmarik-scenario.exe SHOTS
-# and the installer, xvfb-run -a tests/windows/installer.sh "$installer".
+# The real window from the unpacked zip, on a display of its own, and the installer; Wine's
+# services of the runs above had no display and must not serve these.
+wineserver -k 2>/dev/null || true
+wineserver -w
+unpacked=$(mktemp -d /tmp/tesmarik-zip-XXXXXX)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$unpacked"' EXIT
+unzip -q "$zip" -d "$unpacked"
+program=$(dirname "$(find "$unpacked" -name tesmarik.exe | head -n 1)")
+python3 tests/windows/real_window.py "$program" build-windows/tesmarik-scenario.exe \
+    build-windows/screenshots
+xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/installer.sh "$installer"
