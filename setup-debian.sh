@@ -16,14 +16,14 @@ if [ "${1:-}" = windows ]; then
               qt6-base-dev qt6-base-dev-tools qt6-translations-l10n googletest
               wine wine64 fonts-wine fonts-liberation2 nsis xvfb xauth xdotool icewm
               x11-utils imagemagick python3 zip unzip libcurl4-openssl-dev libgl1-mesa-dev
-              poppler-utils)
+              poppler-utils xclip libz-mingw-w64-dev)
 elif [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
     # clang, the Debian package and the RPM with their AppStream metainfo, reading PDF
     # reports back (poppler-utils), and Google Benchmark for bench/run.sh.
     packages+=(libbenchmark-dev libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
                clang libclang-rt-14-dev dpkg-dev desktop-file-utils rpm appstream
-               poppler-utils)
+               poppler-utils xclip libz-mingw-w64-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -42,6 +42,17 @@ set(runtime_texts
     /usr/share/doc/libcurl4/copyright licenses/curl/copyright.txt
     /usr/share/doc/mingw-w64-common/copyright licenses/mingw-w64/copyright.txt
     /usr/share/doc/gcc-mingw-w64-base/copyright licenses/gcc-runtime/copyright.txt)
+# libxlsxwriter (the spreadsheet files, a DLL of toolchain.sh with zlib linked in) and its
+# licences, only when the program links it: the workbook library is what links it.
+if(TARGET tesmarik_workbook)
+    list(APPEND runtime_files
+        ${TESMARIK_WINDOWS_PREFIX}/bin/libxlsxwriter.dll libxlsxwriter.dll)
+    list(APPEND runtime_texts
+        ${TESMARIK_WINDOWS_PREFIX}/share/licenses/libxlsxwriter/License.txt
+            licenses/libxlsxwriter/License.txt
+        ${TESMARIK_WINDOWS_PREFIX}/share/licenses/zlib/copyright.txt
+            licenses/zlib/copyright.txt)
+endif()
 
 set(runtime_dir ${CMAKE_BINARY_DIR}/runtime)
 set(runtime_outputs)
@@ -88,6 +99,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Тесмарик - универсальн
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_FILE_NAME tesmarik-${PROJECT_VERSION}-win64)
+# The installer's name gets "-setup" (packaging/windows/cpack-per-generator.cmake).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/packaging/windows/cpack-per-generator.cmake)
 # The zip unpacks into a folder of its own, which runs from wherever it is put.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 

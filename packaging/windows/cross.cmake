@@ -8,3 +8,7 @@ list(APPEND CMAKE_FIND_ROOT_PATH ${TESMARIK_WINDOWS_LIBRARIES})
 list(APPEND CMAKE_PREFIX_PATH ${TESMARIK_WINDOWS_LIBRARIES})
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+# pkg-config finds the Windows libraries only (libxlsxwriter, zlib), never this machine's.
+set(ENV{PKG_CONFIG_LIBDIR}
+    "${TESMARIK_WINDOWS_LIBRARIES}/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")

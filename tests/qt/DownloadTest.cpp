@@ -31,9 +31,9 @@
 #include <string>
 #include <thread>
 
+#include "price/PriceDownload.h"
 #include "qt/platform/Downloader.h"
 #include "qt/platform/QtDownload.h"
-#include "price/PriceDownload.h"
 #include "tests/FileSizeLimit.h"
 
 namespace tesmarik {
@@ -150,10 +150,20 @@ long long ResidentMegabytes() {
 }
 #endif
 
-// The stand-in server on a free loopback port, in one of its modes, for one test.
+// The stand-in server on a free loopback port, in one of its modes, for one test. Where
+// the test program cannot start it (a Windows program under Wine), the test's command
+// started one server of every mode (seller.py --mode by-path --run) and names its
+// address in TESMARIK_TEST_SELLER; the mode is then the first segment of the path.
 class Seller {
 public:
     explicit Seller(const QString& mode) {
+        const QString shared = qEnvironmentVariable("TESMARIK_TEST_SELLER");
+        if (!shared.isEmpty()) {
+            host_ = shared.section(':', 0, 0).toStdString();
+            port_ = shared.section(':', 1).toInt();
+            prefix_ = "/" + mode.toStdString();
+            return;
+        }
         process_.setProgram(QStringLiteral(TESMARIK_PYTHON));
         process_.setArguments(
             {kSellerScript, "--host", "127.0.0.1", "--port", "0", "--mode", mode, "--quiet"});
@@ -165,17 +175,22 @@ public:
         }
     }
     ~Seller() {
-        process_.kill();
-        process_.waitForFinished(5000);
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
     }
     int Port() const { return port_; }
     std::string PriceAddress() const {
-        return "http://127.0.0.1:" + std::to_string(port_) + kPriceDownloadPathAndQuery;
+        return "http://" + host_ + ":" + std::to_string(port_) + prefix_ +
+               kPriceDownloadPathAndQuery;
     }
 
 private:
     QProcess process_;
+    std::string host_ = "127.0.0.1";
     int port_ = 0;
+    std::string prefix_;
 };
 
 // A download, timed, with what the process holds afterwards.

@@ -22,7 +22,7 @@ ctest --test-dir build-windows --output-on-failure -j "$(nproc)" --timeout 600
 
 (cd build-windows && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
 version=$(sed -n 's/^project(tesmarik VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-installer=build-windows/tesmarik-$version-win64.exe
+installer=build-windows/tesmarik-$version-win64-setup.exe
 zip=build-windows/tesmarik-$version-win64.zip
 ls -l "$installer" "$zip"
 size=$(stat -c %s "$installer")

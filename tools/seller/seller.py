@@ -35,15 +35,27 @@ Answers it must refuse, keeping the file it has:
   flood-chunks       chunks of one byte, for ever
   flood-headers      header lines, for ever
   flood-continue     interim answers "100 Continue", for ever
+One server for all of them:
+  by-path            the first segment of the path names the mode of that request:
+                     /chunked/57223/downloader.php?... answers as --mode chunked does
+
+With --run COMMAND... the server starts in the background, COMMAND runs with the
+server's address (127.0.0.1:PORT) in the environment variable TESMARIK_TEST_SELLER, and
+the server stops when COMMAND ends, whose exit status is then the script's. This is how
+a program that cannot start this script itself (a Windows test program under Wine) gets
+a server of every mode.
 """
 
 import argparse
 import gzip
 import http.server
+import os
 import pathlib
 import socket
 import struct
+import subprocess
 import sys
+import threading
 import time
 
 PRICE_PATH = "/57223/downloader.php"
@@ -77,13 +89,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         path, _, query = self.path.partition("?")
+        mode = self.server.mode
+        prefix = ""
+        if mode == "by-path":
+            _, _, rest = path.partition("/")
+            mode, slash, rest = rest.partition("/")
+            if mode not in MODES:
+                self.send_body(404, "text/plain; charset=utf-8", b"no such mode\n")
+                return
+            prefix = "/" + mode
+            path = slash + rest
         if path == PRICE_PATH and query == PRICE_QUERY + "&moved=1":
             self.send_body(200, "text/csv; charset=windows-1251", self.server.price)
             return
         if path != PRICE_PATH or query != PRICE_QUERY:
             self.send_body(200, "text/html; charset=utf-8", PAGE)
             return
-        mode = self.server.mode
         price = self.server.price
         if mode == "normal":
             self.send_body(200, "text/csv; charset=windows-1251", price)
@@ -133,8 +154,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 time.sleep(0.01)
                 self.send_raw(price[i:i + 64])
         elif mode == "redirect":
-            self.send_raw(b"HTTP/1.1 302 Found\r\nLocation: %s?%s&moved=1\r\n"
-                          b"Content-Length: 0\r\n\r\n" % (PRICE_PATH.encode(), PRICE_QUERY.encode()))
+            self.send_raw(b"HTTP/1.1 302 Found\r\nLocation: %s%s?%s&moved=1\r\n"
+                          b"Content-Length: 0\r\n\r\n"
+                          % (prefix.encode(), PRICE_PATH.encode(), PRICE_QUERY.encode()))
         elif mode == "500":
             self.send_body(500, "text/plain; charset=utf-8", b"internal error\n")
         elif mode == "redirect-loop":
@@ -244,8 +266,10 @@ def main():
     parser.add_argument("--port", type=int, default=0, help="port; 0 picks a free one")
     parser.add_argument("--price", default=str(here / "sample-price.csv"),
                         help="the price file to serve (Windows-1251)")
-    parser.add_argument("--mode", choices=MODES, default="normal")
+    parser.add_argument("--mode", choices=MODES + ("by-path",), default="normal")
     parser.add_argument("--quiet", action="store_true", help="no request log")
+    parser.add_argument("--run", nargs=argparse.REMAINDER, metavar="COMMAND",
+                        help="run COMMAND with TESMARIK_TEST_SELLER set, then stop")
     args = parser.parse_args()
 
     server = http.server.ThreadingHTTPServer((args.host, args.port), Handler)
@@ -253,6 +277,16 @@ def main():
     server.mode = args.mode
     server.price = pathlib.Path(args.price).read_bytes()
     server.quiet = args.quiet
+    if args.run:
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        address = "%s:%d" % server.server_address[:2]
+        try:
+            status = subprocess.run(args.run, env=dict(os.environ, TESMARIK_TEST_SELLER=address),
+                                    check=False).returncode
+        finally:
+            server.shutdown()
+            server.server_close()
+        sys.exit(status if status >= 0 else 128 - status)
     print(server.server_address[1], flush=True)
     try:
         server.serve_forever()
