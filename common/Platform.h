@@ -45,16 +45,10 @@ public:
 
     // The user's default program for a web or mailto address; failures are silent.
     virtual void OpenAddress(const std::string& address) = 0;
-    // Fetches the address into the file at path; true only for a complete success.
-    virtual bool Download(const std::string& address, const std::string& path) = 0;
-    // The same, telling how the download ended. A platform that cannot tell the causes of
+    // Fetches the address into the file at path, telling how the download ended; the
+    // file's folder is made when it is missing. A platform that cannot tell the causes of
     // a failure apart reports each as the network's.
-    virtual DownloadResult DownloadWithOutcome(const std::string& address,
-                                               const std::string& path) {
-        return {Download(address, path) ? DownloadResult::Outcome::Ok
-                                        : DownloadResult::Outcome::NetworkFailure,
-                {}};
-    }
+    virtual DownloadResult Download(const std::string& address, const std::string& path) = 0;
 
     // Files.
     virtual bool FileExists(const std::string& path) = 0;
@@ -74,7 +68,8 @@ public:
 
     virtual DateTime Now() = 0;
 
-    // Where the price file lives, and the seller's web server (host or host:port).
+    // Where the price file lives (finding it makes nothing: the download makes its folder),
+    // and the seller's web server (host or host:port).
     virtual std::string PriceFilePath() = 0;
     virtual std::string SellerHost() = 0;
 };

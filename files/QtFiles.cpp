@@ -4,13 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "common/Error.h"
+#include "files/AtomicFile.h"
 #include "files/QtText.h"
 #include "files/Windows1251.h"
 
@@ -178,46 +176,20 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
 }
 
 void QtFiles::WriteFile(const std::string& path, const std::function<bool(QIODevice&)>& fill) {
-    QSaveFile file(Q(path));
-    // Replaced whole where a temporary file can be made beside it; in a folder the user may
-    // not write to, a file the user may write is written in place instead.
-    file.setDirectWriteFallback(true);
-    errno = 0;
-    bool ok = file.open(QIODevice::WriteOnly);
-    int reason = errno;
-    if (ok) {
-        ok = fill(file);
-        reason = errno;
-        // The buffer reaches the disk at flush; commit() alone would not notice a failed
-        // flush (a full disk) and would put a cut-off file in place of the old one.
-        ok = ok && file.flush() && file.commit();
-        if (!ok) {
-            reason = errno;
-        }
-    }
-    if (!ok) {
-        file.cancelWriting();
-        const std::string why =
-            reason != 0 ? std::strerror(reason) : file.errorString().toStdString();
-        throw Error("Cannot create file \"" + path + "\". " + why);
+    AtomicFile file(path, AtomicFile::InPlace::WhenFolderIsReadOnly);
+    if (!(file.Open() && file.Fill(fill) && file.Commit())) {
+        file.Discard();
+        throw Error("Cannot create file \"" + path + "\". " + file.Reason());
     }
 }
 
 bool QtFiles::WriteBytes(const std::string& path, const std::string& bytes) {
-    QSaveFile file(Q(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    AtomicFile file(path, AtomicFile::InPlace::Never);
+    if (file.Open() && file.Write(bytes) && file.Commit()) {
+        return true;
     }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    file.Discard();
+    return false;
 }
 
 std::string QtFiles::ToWindows1251(const std::string& utf8) {

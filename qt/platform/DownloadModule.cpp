@@ -3,8 +3,8 @@
 #include <QtGlobal>
 #include <cstring>
 
-#include "qt/platform/QtDownload.h"
 #include "common/Text.h"
+#include "qt/platform/QtDownload.h"
 
 extern "C" Q_DECL_EXPORT const char* tesmarik_download_version() {
     return TESMARIK_VERSION;

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "qt/platform/DownloadModule.h"
 #include "common/DownloadResult.h"
+#include "qt/platform/DownloadModule.h"
 
 class QWidget;
 

@@ -144,12 +144,7 @@ void RealPlatform::OpenAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(Q(address)));
 }
 
-bool RealPlatform::Download(const std::string& address, const std::string& path) {
-    return DownloadWithOutcome(address, path).Succeeded();
-}
-
-DownloadResult RealPlatform::DownloadWithOutcome(const std::string& address,
-                                                 const std::string& path) {
+DownloadResult RealPlatform::Download(const std::string& address, const std::string& path) {
     BeforeDialog();
     return downloader_.Download(parent_, address, path);
 }
@@ -193,15 +188,8 @@ std::string RealPlatform::PriceFilePath() {
         cache = QDir::homePath() + "/.cache";
     }
 #endif
-    const QString folder = cache + "/tesmarik";
-    // Made for the user alone when it is missing; one that exists keeps the permissions
-    // its owner gave it.
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(cache);
-        QDir().mkdir(folder,
-                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    return QDir::toNativeSeparators(folder + "/1.csv").toStdString();
+    // The folder is made by the first download, for the user alone.
+    return QDir::toNativeSeparators(cache + "/tesmarik/1.csv").toStdString();
 }
 
 std::string RealPlatform::SellerHost() {

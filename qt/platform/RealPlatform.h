@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "qt/platform/Downloader.h"
 #include "common/Platform.h"
+#include "qt/platform/Downloader.h"
 
 namespace tesmarik {
 
@@ -30,9 +30,7 @@ public:
     void CopyText(const std::string& text) override;
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
-    bool Download(const std::string& address, const std::string& path) override;
-    DownloadResult DownloadWithOutcome(const std::string& address,
-                                       const std::string& path) override;
+    DownloadResult Download(const std::string& address, const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<DateTime> FileLastWrite(const std::string& path) override;
     ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,

@@ -17,7 +17,7 @@ DownloadResult DownloadPriceFile(Platform& platform, const std::string& path) {
     // The one place besides the dispatcher that catches: a download that goes wrong is a
     // failed download, reported with the program's own message, never an error box.
     try {
-        return platform.DownloadWithOutcome(PriceDownloadAddress(platform.SellerHost()), path);
+        return platform.Download(PriceDownloadAddress(platform.SellerHost()), path);
     } catch (...) {
         return {DownloadResult::Outcome::NetworkFailure, {}};
     }

@@ -1,4 +1,5 @@
-// Where the real platform keeps the price file, and what it does to the folders there.
+// Where the real platform keeps the price file, and what a download does to the folders
+// there.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "qt/platform/PriceFileWriter.h"
 #include "qt/platform/RealPlatform.h"
 
 namespace tesmarik {
@@ -39,29 +41,40 @@ private:
     bool hadCache_ = false;
 };
 
-TEST_F(PriceFolder, AMissingFolderIsMadeForTheUserAlone) {
+TEST_F(PriceFolder, FindingThePriceFileMakesNothing) {
 #ifdef _WIN32
     GTEST_SKIP() << "on Windows the folder lies under %LOCALAPPDATA%, not XDG_CACHE_HOME";
 #endif
     RealPlatform platform;
     const QString folder = cache.filePath("tesmarik");
     EXPECT_EQ(platform.PriceFilePath(), (folder + "/1.csv").toStdString());
-    ASSERT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST_F(PriceFolder, TheFirstDownloadMakesAMissingFolderForTheUserAlone) {
+    const QString folder = cache.filePath("cache/tesmarik");
+    PriceFileWriter writer((folder + "/1.csv").toStdString());
+    ASSERT_TRUE(writer.Open()) << writer.Reason();
+    ASSERT_TRUE(writer.Commit("Тип;Диаметр\r\n")) << writer.Reason();
+    ASSERT_TRUE(QFileInfo(folder + "/1.csv").isFile());
+#ifndef _WIN32  // Windows keeps no such permission bits
     EXPECT_EQ(QFile::permissions(folder), kOwnerOnly);
+#endif
 }
 
 TEST_F(PriceFolder, AnExistingFolderKeepsItsPermissions) {
 #ifdef _WIN32
-    GTEST_SKIP() << "on Windows the folder lies under %LOCALAPPDATA%, not XDG_CACHE_HOME";
+    GTEST_SKIP() << "Windows keeps no such permission bits";
 #endif
     const QString folder = cache.filePath("tesmarik");
     const auto chosen = kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
                         QFileDevice::ReadOther | QFileDevice::ExeOther;
     ASSERT_TRUE(QDir().mkdir(folder));
     ASSERT_TRUE(QFile::setPermissions(folder, chosen));
-    RealPlatform platform;
-    for (int lookUp = 0; lookUp < 2; ++lookUp) {
-        EXPECT_EQ(platform.PriceFilePath(), (folder + "/1.csv").toStdString());
+    for (int download = 0; download < 2; ++download) {
+        PriceFileWriter writer((folder + "/1.csv").toStdString());
+        ASSERT_TRUE(writer.Open()) << writer.Reason();
+        ASSERT_TRUE(writer.Commit("Тип;Диаметр\r\n")) << writer.Reason();
         EXPECT_EQ(QFile::permissions(folder), chosen);
     }
 }

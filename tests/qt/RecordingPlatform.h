@@ -46,9 +46,9 @@ public:
         return false;
     }
     void OpenAddress(const std::string& address) override { calls.push_back("open: " + address); }
-    bool Download(const std::string& address, const std::string&) override {
+    DownloadResult Download(const std::string& address, const std::string&) override {
         calls.push_back("download: " + address);
-        return false;
+        return {DownloadResult::Outcome::NetworkFailure, {}};
     }
     bool FileExists(const std::string& path) override { return QtFiles::Exists(path); }
     std::optional<DateTime> FileLastWrite(const std::string& path) override {

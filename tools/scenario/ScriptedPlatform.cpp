@@ -95,7 +95,7 @@ bool CopyOver(const std::string& from, const std::string& to) {
     return std::filesystem::copy_file(from, to, error);
 }
 
-bool ScriptedPlatform::Download(const std::string& address, const std::string& path) {
+DownloadResult ScriptedPlatform::Download(const std::string& address, const std::string& path) {
     std::optional<std::string> source;
     if (!downloads_.empty()) {
         source = downloads_.front();
@@ -111,7 +111,7 @@ bool ScriptedPlatform::Download(const std::string& address, const std::string& p
         }
     }
     out_ << "download: " << EscapeValue(address) << " -> " << (ok ? "ok" : "fail") << '\n';
-    return ok;
+    return {ok ? DownloadResult::Outcome::Ok : DownloadResult::Outcome::NetworkFailure, {}};
 }
 
 bool ScriptedPlatform::FileExists(const std::string& path) {

@@ -40,7 +40,7 @@ public:
     void CopyText(const std::string& text) override;
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
-    bool Download(const std::string& address, const std::string& path) override;
+    DownloadResult Download(const std::string& address, const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<DateTime> FileLastWrite(const std::string& path) override;
     ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,

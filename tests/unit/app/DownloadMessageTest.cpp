@@ -22,9 +22,7 @@ class OutcomePlatform : public ScriptedPlatform {
 public:
     OutcomePlatform(std::ostream& out, const std::string& priceFile)
         : ScriptedPlatform(out, priceFile, "seller.example") {}
-    DownloadResult DownloadWithOutcome(const std::string&, const std::string&) override {
-        return result;
-    }
+    DownloadResult Download(const std::string&, const std::string&) override { return result; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
 
     DownloadResult result;

@@ -1,0 +1,92 @@
+#include "qt/platform/PriceFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+#include "files/QtText.h"
+
+namespace tesmarik {
+
+namespace {
+
+// In words for the user: why a file or folder could not be written.
+std::string LocalReason(int error) {
+    switch (error) {
+        case ENOSPC:
+#ifdef EDQUOT  // the Windows C runtime knows no disk quotas
+        case EDQUOT:
+#endif
+            return "на диске нет места";
+        case EFBIG:
+            return "файл больше, чем разрешено записывать";
+        case EACCES:
+        case EPERM:
+            return "нет прав на запись";
+        case EROFS:
+            return "диск доступен только для чтения";
+        case EISDIR:
+            return "на месте файла прайса находится папка";
+        case ENOTDIR:
+        case EEXIST:
+            return "на месте папки находится файл";
+        case EIO:
+            return "ошибка ввода-вывода";
+        default:
+            return std::strerror(error);
+    }
+}
+
+// The price file's own folder is made for the user alone: the price list quoted from it
+// must be the one this user downloaded. Folders above it are made as usual; a folder that
+// exists keeps the permissions its owner gave it.
+bool MakeFolder(const QString& folder) {
+    if (QFileInfo(folder).isDir()) {
+        return true;
+    }
+    const QFileInfo info(folder);
+    return QDir().mkpath(info.absolutePath()) &&
+           QDir().mkdir(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+}  // namespace
+
+PriceFileWriter::PriceFileWriter(const std::string& path)
+    : path_(path), file_(path, AtomicFile::InPlace::Never) {}
+
+bool PriceFileWriter::Open() {
+    const QFileInfo info(Q(path_));
+    const QString folder = info.absolutePath();
+    errno = 0;
+    if (!MakeFolder(folder)) {
+        return Fail(QFileInfo(folder).exists() ? ENOTDIR : errno);
+    }
+    if (info.isDir()) {
+        return Fail(EISDIR);
+    }
+    if (!file_.Open()) {
+        if (file_.ErrorNumber() == 0 && info.exists() && !info.isWritable()) {
+            return Fail(EACCES);
+        }
+        return Fail(file_.ErrorNumber());
+    }
+    return true;
+}
+
+bool PriceFileWriter::Commit(const std::string& bytes) {
+    if (!file_.Write(bytes) || !file_.Commit()) {
+        const int error = file_.ErrorNumber();
+        file_.Discard();
+        return Fail(error);
+    }
+    return true;
+}
+
+bool PriceFileWriter::Fail(int errorNumber) {
+    reason_ = errorNumber != 0 ? LocalReason(errorNumber) : file_.Reason();
+    return false;
+}
+
+}  // namespace tesmarik
