@@ -56,14 +56,14 @@ QImage PictureImage(const PrintedReport& report) {
 // every page can say how many there are.
 struct Block {
     enum class Kind { Title, Line, Caption, Picture, Row } kind;
-    QString text;
+    QString text{};
     double height = 0;
     double gapAfter = 0;  // blank space below, dropped at the foot of a page
     bool keepWithNext = false;
     int page = 0;
     double top = 0;
-    std::vector<QString> cells;  // of a table's row
-    bool heading = false;        // the table's heading row
+    std::vector<QString> cells{};  // of a table's row
+    bool heading = false;          // the table's heading row
 };
 
 class ReportPainter {
