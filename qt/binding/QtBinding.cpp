@@ -35,6 +35,29 @@ private:
     FormControl& form_;
 };
 
+// The close button of the main window ends the program only when its close query lets it.
+class MainCloseFilter : public QObject {
+public:
+    explicit MainCloseFilter(QtBinding& binding) : binding_(binding) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Close) {
+            return false;
+        }
+        bool may = true;
+        binding_.Act([&may](Window& w) { may = CloseMainWindow(w); });
+        if (!may) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QtBinding& binding_;
+};
+
 // A control's widget is made when the control first shows; the timer has no place on
 // screen and is made at once.
 bool NeedsWidget(const Control& control) {
@@ -53,6 +76,9 @@ std::vector<QWidget*> WidgetBinding::FocusWidgets() const {
 
 QtBinding::QtBinding(Window& window) : window_(window), registry_(window.form) {
     Sync();
+    auto* closer = new MainCloseFilter(*this);
+    closer->setParent(top_);
+    top_->installEventFilter(closer);
 }
 
 QtBinding::QtBinding(QtBinding& main, ControlRegistry& dialog)
@@ -78,10 +104,12 @@ QtBinding* QtBinding::DialogBinding(const std::string& formName) const {
 }
 
 void QtBinding::MakeDialogWindow(QWidget* owner) {
-    // A dialog of the main window: kept over it by the window manager, blocking
-    // input to it as the model blocks its controls.
-    top_->setParent(owner, Qt::Dialog);
-    top_->setWindowModality(Qt::WindowModal);
+    // A modal dialog of the main window: kept over it by the window manager, blocking
+    // input to it as the model blocks its controls. A window that is not modal is a
+    // window of its own, which the main window may cover.
+    const FormControl& form = FormOf(registry_);
+    top_->setParent(owner, form.Modal ? Qt::Dialog : Qt::Window);
+    top_->setWindowModality(form.Modal ? Qt::WindowModal : Qt::NonModal);
     auto* closer = new CloseFilter(*this, FormOf(registry_));
     closer->setParent(top_);
     top_->installEventFilter(closer);
