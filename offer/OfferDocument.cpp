@@ -29,7 +29,7 @@ std::vector<OfferRow> Rows(const Offer& offer, const OfferFigures& figures) {
 // Russian spreadsheets show these with a blank between thousands and the decimal comma.
 constexpr const char* kMoneyFormat = "#,##0.00";
 constexpr const char* kMassFormat = "#,##0.000";
-constexpr const char* kLengthFormat = "#,##0.###";
+constexpr const char* kLengthFormat = "#,##0.000";
 constexpr const char* kWholeFormat = "#,##0";
 
 // A column letter of the sheet, from A.

@@ -10,9 +10,10 @@ namespace tesmarik {
 
 namespace {
 
-// A field of the price list that names nothing: empty, or the "0" of a missing field.
+// A field of the price list that names nothing: empty, the "0" of a missing field, or a
+// word that fits every steel or standard.
 bool Named(const std::string& field) {
-    return !field.empty() && field != "0";
+    return !field.empty() && field != "0" && field != "ндан" && field != "различные";
 }
 
 }  // namespace

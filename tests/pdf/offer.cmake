@@ -1,0 +1,32 @@
+include(${CMAKE_CURRENT_LIST_DIR}/PdfChecks.cmake)
+run_script(offer.scn ../scenario/data/price/cost.csv)
+expect_output("print dialog -> printed.pdf")
+expect_output("save dialog -> offer.pdf")
+expect_output("save dialog -> offer.xlsx")
+expect_output("save dialog -> offer.offer")
+expect_output("question: Предложение № 101226-1530 изменено. Сохранить изменения? -> no")
+expect_output("message: Файл \"cost.csv\" не является файлом предложения. Открытое предложение не изменилось.")
+# Opened again, the offer shows what it showed when it was saved.
+expect_output("StringGrid1.Row[3] = 3|Труба 325×8|30|шт.|30|339|21,201|договорная|договорная|1")
+expect_output("Label9.Text = Стоимость: 10 064 785,00 руб. без учёта позиций с договорной ценой")
+expect_lines(offer.pdf offer.txt)
+expect_lines(printed.pdf offer.txt)
+
+# The workbook, as a spreadsheet program reads it: values, number formats and formulas.
+set(python "")
+foreach(candidate python3 /usr/bin/python3)
+    execute_process(COMMAND ${candidate} -c "import openpyxl" RESULT_VARIABLE status
+        OUTPUT_QUIET ERROR_QUIET)
+    if(status EQUAL 0)
+        set(python ${candidate})
+        break()
+    endif()
+endforeach()
+if(NOT python)
+    message(FATAL_ERROR "no python3 with openpyxl to read the workbook (Debian: python3-openpyxl)")
+endif()
+execute_process(COMMAND ${python} ${CMAKE_CURRENT_LIST_DIR}/offer_workbook.py ${WORK}/offer.xlsx
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "offer.xlsx: ${out}${err}")
+endif()
