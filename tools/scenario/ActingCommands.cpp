@@ -228,11 +228,12 @@ void Menu(ScriptContext& s, const CommandArgs& args) {
 }
 
 // close NAME: the window NAME open over the main window closed by its close button;
-// close Form1 closes the main window, which ends the run when the program may end.
+// close Form1 closes the main window, which ends the run when the program may end; a
+// modal window over it blocks its close button as it blocks its controls.
 void Close(ScriptContext& s, const CommandArgs& args) {
     const auto a = Split(args.text, 1, false);
     if (a[0] == s.window.form.Form1.Name) {
-        if (CloseMainWindow(s.window)) {
+        if (s.Reachable(s.window.form.Form1) && CloseMainWindow(s.window)) {
             s.out << "closed: " << a[0] << '\n';
             s.ended = true;
         }
