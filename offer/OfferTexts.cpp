@@ -62,7 +62,7 @@ OfferSummary SummaryOf(const Offer& offer, const OfferFigures& figures) {
     s.words = SumInWords(figures.costKopecks);
     s.transport = "Транспорт (" + VehicleName(offer.vehicle) + "): ";
     s.transport += figures.vehiclesIncomplete
-                       ? ShowNumber(figures.vehicles) + " ТС без позиций, для которых нет расчёта"
+                       ? ShowNumber(figures.vehicles) + " ТС (без позиций, для которых нет расчёта)"
                        : ShowNumber(figures.vehicles) + " ТС";
     if (figures.byCapacity) {
         s.transport += "; не менее " + ShowNumber(*figures.byCapacity) + " ТС по грузоподъёмности";
