@@ -11,18 +11,49 @@
 #include "common/Error.h"
 #include "files/QtFiles.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace tesmarik {
 
 namespace {
+
+// The folder's path as libxlsxwriter opens files in it. On Windows its zip writer opens
+// the workbook through the ANSI code page, which cannot spell every user's name in the
+// temporary folder's path; the short (8.3) form of the path is plain ASCII.
+std::string PathForLibrary(const QString& folder) {
+    const QString native = QDir::toNativeSeparators(folder);
+#ifdef _WIN32
+    const std::wstring wide = native.toStdWString();
+    const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (size > 0) {
+        std::wstring shortened(size, L'\0');
+        const DWORD written = GetShortPathNameW(wide.c_str(), shortened.data(), size);
+        if (written > 0 && written < size) {
+            shortened.resize(written);
+            return QString::fromStdWString(shortened).toStdString();
+        }
+    }
+#endif
+    return native.toStdString();
+}
 
 // libxlsxwriter writes only to a named file: the workbook is made in a folder of its own
 // and its bytes then saved as the other files are.
 class WorkbookMaker {
 public:
-    explicit WorkbookMaker(const std::string& path) {
+    // Makes the workbook as `name` in `folder`, where the library keeps its own temporary
+    // files too.
+    WorkbookMaker(const std::string& folder, const std::string& name) {
+        std::string tmpdir = folder;
+        const std::string path = folder + static_cast<char>(QDir::separator().toLatin1()) + name;
         lxw_workbook_options options{};
         options.constant_memory = LXW_FALSE;
-        options.tmpdir = nullptr;
+        options.tmpdir = tmpdir.data();  // copied by the library
         workbook_ = workbook_new_opt(path.c_str(), &options);
     }
     WorkbookMaker(const WorkbookMaker&) = delete;
@@ -112,10 +143,11 @@ private:
 
 void WriteWorkbookFile(const std::string& path, const Workbook& workbook) {
     const QTemporaryDir folder;
-    const QString made = folder.filePath("offer.xlsx");
+    const char* const name = "workbook.xlsx";
+    const QString made = folder.filePath(name);
     bool ok = folder.isValid();
     if (ok) {
-        WorkbookMaker maker(QDir::toNativeSeparators(made).toStdString());
+        WorkbookMaker maker(PathForLibrary(folder.path()), name);
         ok = maker.Fill(workbook) && maker.Close();
     }
     QFile file(made);
