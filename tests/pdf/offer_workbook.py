@@ -45,6 +45,12 @@ expect("cost total format", sheet[f"I{totals}"].number_format, "#,##0.00")
 vat = totals + 1
 expect("VAT rate", sheet[f"C{vat}"].value, 22)
 expect("VAT", sheet[f"I{vat}"].value, f"=ROUND(I{totals}*C{vat}/(100+C{vat}),2)")
+# The results a spreadsheet program shows before it computes anything itself: the values
+# the workbook keeps beside its formulas.
+values = openpyxl.load_workbook(sys.argv[1], data_only=True).active
+for column, wanted in zip("EFGIJ", (160, 1824.06, 150.211, 10064785, 6)):
+    expect(f"{column}{totals} value", values[f"{column}{totals}"].value, wanted)
+expect("VAT value", values[f"I{vat}"].value, 1814961.23)
 for line in ("Стоимость: 10 064 785,00 руб. без учёта позиций с договорной ценой",
              "в том числе НДС 22 %: 1 814 961,23 руб.",
              "Десять миллионов шестьдесят четыре тысячи семьсот восемьдесят пять рублей 00 копеек",
