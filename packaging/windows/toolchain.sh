@@ -57,7 +57,10 @@ build_workbook_libraries() {
     cd "$work"
     say "fetching the Debian source packages of zlib and libxlsxwriter"
     # A mirror without the security updates still has the release's own versions.
-    fetch_sources zlib libxlsxwriter || fetch_sources -t bookworm zlib libxlsxwriter
+    fetch_sources zlib libxlsxwriter || {
+        say "no sources of the security updates: taking those of the release"
+        fetch_sources -t bookworm zlib libxlsxwriter
+    }
     local zlib_src xlsxwriter_src
     zlib_src=$(find "$work" -maxdepth 1 -type d -name "zlib-*" | head -n 1)
     xlsxwriter_src=$(find "$work" -maxdepth 1 -type d -name "libxlsxwriter-*" | head -n 1)
