@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libraries the Windows program needs, once: Qt 6.4.2 (Core, Gui, Widgets,
 # PrintSupport, Network and Test) and libcurl with Schannel, both cross-compiled with
-# mingw-w64 from Debian's source packages with Debian's patches applied, GoogleTest from
-# the source Debian ships, and the workbook libraries (libxlsxwriter and the zlib it packs
-# with, static, from Debian's source packages). Everything goes into one cache folder named
-# after the versions of Qt and libcurl; a second run finds it and does nothing. A folder
-# made before the workbook libraries were part of it gets them added, in a few minutes.
-#   packaging/windows/toolchain.sh           build what is missing, print the folder
+# mingw-w64 from Debian's source packages with Debian's patches applied, and GoogleTest
+# from the source Debian ships. Everything goes into one cache folder named after the
+# versions; a second run finds it and does nothing.
+#   packaging/windows/toolchain.sh           build when missing, print the folder
 #   packaging/windows/toolchain.sh --path    only print the folder (it may not exist yet)
-#   packaging/windows/toolchain.sh --ready   exit 0 when Qt and libcurl (the hour's work)
-#                                            are there, else 1; a plain run adds the rest
+#   packaging/windows/toolchain.sh --ready   exit 0 when the toolchain is there, else 1
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 qt_version=6.4.2
@@ -25,84 +22,36 @@ if [ "${1:-}" = --ready ]; then
     [ -f "$prefix/.complete" ]
     exit
 fi
-if [ -f "$prefix/.complete" ] && [ -f "$prefix/.workbook" ]; then
+if [ -f "$prefix/.complete" ]; then
     echo "Windows toolchain: $prefix (cached)"
     exit 0
 fi
 
 say() { echo "[toolchain $(date +%H:%M:%S)] $*"; }
 started=$(date +%s)
-toolchain=$here/mingw-w64.cmake
 
 "$here/../../setup-debian.sh" windows
 
-# Debian source packages fetched into the current folder through an apt configuration of
-# our own with a deb-src entry, so that the system's sources stay as they are. apt-get
-# source runs dpkg-source -x, which applies Debian's patches.
-fetch_sources() {
-    mkdir -p sources lists/partial
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >sources/src.sources
-    local apt_private=(-o Dir::Etc::sourceparts="$PWD/sources" -o Dir::Etc::sourcelist=/dev/null
-                       -o Dir::State::Lists="$PWD/lists")
-    apt-get "${apt_private[@]}" update -qq
-    apt-get "${apt_private[@]}" source -qq "$@" >fetch.log 2>&1 || { tail -n 30 fetch.log; return 1; }
-}
-
-# libxlsxwriter, which writes the .xlsx workbooks, and zlib, with which it packs them:
-# static libraries, so that the program carries them and needs no more DLLs.
-build_workbook_libraries() {
-    local work=$cache_root/windows-work-workbook
-    rm -rf "$work"
-    mkdir -p "$work"
-    cd "$work"
-    say "fetching the Debian source packages of zlib and libxlsxwriter"
-    # A mirror without the security updates still has the release's own versions.
-    fetch_sources zlib libxlsxwriter || {
-        say "no sources of the security updates: taking those of the release"
-        fetch_sources -t bookworm zlib libxlsxwriter
-    }
-    local zlib_src xlsxwriter_src
-    zlib_src=$(find "$work" -maxdepth 1 -type d -name "zlib-*" | head -n 1)
-    xlsxwriter_src=$(find "$work" -maxdepth 1 -type d -name "libxlsxwriter-*" | head -n 1)
-    [ -d "$zlib_src" ] && [ -d "$xlsxwriter_src" ] \
-        || { echo "toolchain: zlib or libxlsxwriter not unpacked" >&2; exit 1; }
-    say "building zlib and libxlsxwriter"
-    cmake -S "$zlib_src" -B build-zlib -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release >zlib.log 2>&1 || { tail -n 40 zlib.log; exit 1; }
-    cmake --build build-zlib --target zlibstatic >>zlib.log 2>&1 || { tail -n 40 zlib.log; exit 1; }
-    mkdir -p "$prefix/include" "$prefix/lib"
-    cp "$zlib_src/zlib.h" build-zlib/zconf.h "$prefix/include/"
-    cp build-zlib/libzlibstatic.a "$prefix/lib/libz.a"
-    cmake -S "$xlsxwriter_src" -B build-xlsxwriter -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
-        -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" \
-        >xlsxwriter.log 2>&1 || { tail -n 40 xlsxwriter.log; exit 1; }
-    cmake --build build-xlsxwriter >>xlsxwriter.log 2>&1 || { tail -n 40 xlsxwriter.log; exit 1; }
-    cmake --install build-xlsxwriter >/dev/null
-    # Its pkg-config file names the folder it was built for; the program finds the
-    # library in the toolchain's folder directly.
-    rm -f "$prefix/lib/pkgconfig/xlsxwriter.pc"
-    touch "$prefix/.workbook"
-    cd "$cache_root"
-    rm -rf "$work"
-}
-
-if [ -f "$prefix/.complete" ]; then
-    build_workbook_libraries
-    say "done in $(( ($(date +%s) - started) / 60 )) min: $prefix"
-    exit 0
-fi
-
 work=$cache_root/windows-work
 rm -rf "$prefix" "$work"
-mkdir -p "$work"
+mkdir -p "$work/sources" "$work/lists/partial"
 cd "$work"
 
+# The source packages through an apt configuration of our own with a deb-src entry, so
+# that the system's sources stay as they are.
 say "fetching the Debian source packages of qt6-base and curl"
-fetch_sources qt6-base curl || exit 1
+sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >sources/src.sources
+apt_private=(-o Dir::Etc::sourceparts="$work/sources" -o Dir::Etc::sourcelist=/dev/null
+             -o Dir::State::Lists="$work/lists")
+apt-get "${apt_private[@]}" update -qq
+# apt-get source runs dpkg-source -x, which applies Debian's patches.
+apt-get "${apt_private[@]}" source -qq qt6-base curl \
+    >fetch.log 2>&1 || { tail -n 30 fetch.log; exit 1; }
 qt_src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
 curl_src=$(find "$work" -maxdepth 1 -type d -name "curl-$curl_version*" | head -n 1)
 [ -d "$qt_src" ] && [ -d "$curl_src" ] || { echo "toolchain: sources not unpacked" >&2; exit 1; }
+
+toolchain=$here/mingw-w64.cmake
 
 say "building libcurl $curl_version with Schannel"
 cmake -S "$curl_src" -B build-curl -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -140,5 +89,4 @@ cmake --install build-qt >/dev/null
 touch "$prefix/.complete"
 cd "$cache_root"
 rm -rf "$work"
-build_workbook_libraries
 say "done in $(( ($(date +%s) - started) / 60 )) min: $prefix"

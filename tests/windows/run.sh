@@ -8,12 +8,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 "$root/setup-debian.sh" windows
-if ! "$root/packaging/windows/toolchain.sh" --ready; then
-    echo "no cross toolchain: packaging/windows/toolchain.sh builds it" >&2
-    exit 1
-fi
-# Adds what an older toolchain folder lacks (the workbook libraries), in a few minutes.
-"$root/packaging/windows/toolchain.sh" >/dev/null
 "$root/packaging/windows/build.sh"
 "$root/tests/windows/wine-prefix.sh" >/dev/null
 
