@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
           qt6-qpa-plugins qt6-translations-l10n libcurl4-openssl-dev libgl1-mesa-dev
-          fonts-dejavu-core fonts-liberation2 python3)
+          fonts-dejavu-core fonts-liberation2 python3 libxlsxwriter-dev)
 if [ "${1:-}" = windows ]; then
     # mingw-w64 with posix threads, Debian's source packages unpacked with their patches
     # (dpkg-dev), the host Qt tools the cross Qt runs (moc, rcc, uic), GoogleTest's
@@ -20,10 +20,11 @@ if [ "${1:-}" = windows ]; then
 elif [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
     # clang, the Debian package and the RPM with their AppStream metainfo, reading PDF
-    # reports back (poppler-utils), and Google Benchmark for bench/run.sh.
+    # reports (poppler-utils) and workbooks (python3-openpyxl) back, and Google Benchmark
+    # for bench/run.sh.
     packages+=(libbenchmark-dev libgtest-dev libgmock-dev xvfb xauth libx11-dev libxtst-dev
                clang libclang-rt-14-dev dpkg-dev desktop-file-utils rpm appstream
-               poppler-utils xclip libz-mingw-w64-dev)
+               poppler-utils xclip python3-openpyxl)
 fi
 missing=()
 for p in "${packages[@]}"; do

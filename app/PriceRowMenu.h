@@ -8,6 +8,8 @@ namespace tesmarik {
 // nothing on a row without a position.
 inline constexpr const char* kCostItem = "Стоимость…";
 inline constexpr const char* kMassTabItem = "Открыть в расчёте массы";
+inline constexpr const char* kAddToOfferItem = "Добавить в предложение…";
+inline constexpr const char* kOfferItem = "Предложение…";
 
 // Opens the cost window over the main window with the current row's position.
 void OpenCostWindow(Window& w);

@@ -76,8 +76,30 @@ void ActivateWindow(Window& w) {
     w.Dispatch(w.form.Form1.OnActivate);
 }
 
+namespace {
+
+// The form's close query, through the window's error path: a query that fails keeps the
+// window open.
+bool MayClose(Window& w, FormControl& form) {
+    if (!form.OnCloseQuery) {
+        return true;
+    }
+    bool may = false;
+    const std::function<bool()> query = form.OnCloseQuery;
+    w.Dispatch([&may, &query] { may = query(); });
+    return may;
+}
+
+}  // namespace
+
 void CloseWindow(Window& w, FormControl& form) {
-    w.dialogs.Close(form);
+    if (MayClose(w, form)) {
+        w.dialogs.Close(form);
+    }
+}
+
+bool CloseMainWindow(Window& w) {
+    return MayClose(w, w.form.Form1);
 }
 
 void ChangePage(Window& w, PageControl& pages, int index) {
@@ -149,7 +171,7 @@ void TypeIntoCell(Window& w, StringGrid& grid, char32_t key) {
     std::string& cell = grid.CellRef(grid.Col, grid.Row);
     if (key == U'\b') {
         RemoveLastChar(cell);
-    } else if (key != U'\r') {
+    } else if (key != U'\r' && key != kDeleteKey) {
         AppendCodePoint(cell, key);
     }
 }

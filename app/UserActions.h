@@ -25,8 +25,11 @@ void LeaveControl(Window& w, Control& control);
 void ChooseMenuItem(Window& w, Control& control, std::size_t index);
 // The window becomes the active window: its first showing, or the user coming back to it.
 void ActivateWindow(Window& w);
-// The close button (or Esc) of a window open over the main window.
+// The close button (or Esc) of a window open over the main window; a window whose close
+// query says no stays open.
 void CloseWindow(Window& w, FormControl& form);
+// The close button of the main window: whether the program may end.
+bool CloseMainWindow(Window& w);
 // Another tab of a tab control brought to the front by the user.
 void ChangePage(Window& w, PageControl& pages, int index);
 

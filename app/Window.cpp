@@ -15,6 +15,7 @@ Window::Window(Platform& p) : platform(p) {
     WireInfoTab(*this);
     WireReportMenus(*this);
     WireCostDialog(*this);
+    WireOfferWindow(*this);
 }
 
 void Window::Create() {

@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "form/TForm1.h"
 #include "form/TForm2.h"
+#include "form/TForm3.h"
 
 namespace tesmarik {
 
@@ -28,7 +29,8 @@ public:
 
     TForm1 form;
     TForm2 form2;  // the cost window of a price position
-    // The windows open over form, each window-modal.
+    TForm3 form3;  // the commercial offer
+    // The windows open over form: the cost window modal, the offer's not.
     DialogWindows dialogs{form.Form1};
     SharedState state;
     Platform& platform;
@@ -42,5 +44,6 @@ void WirePriceTab(Window& w);
 void WireInfoTab(Window& w);
 void WireReportMenus(Window& w);
 void WireCostDialog(Window& w);
+void WireOfferWindow(Window& w);
 
 }  // namespace tesmarik

@@ -73,8 +73,10 @@ private:
 };
 
 using Event = std::function<void()>;
-// A typed key: a character, '\r' for Enter or '\b' for Backspace.
+// A typed key: a character, '\r' for Enter, '\b' for Backspace, or kDeleteKey for the
+// Delete key pressed in a grid that is not editable.
 using KeyEvent = std::function<void(char32_t key)>;
+inline constexpr char32_t kDeleteKey = 0x7F;
 
 // One item of a context menu: its caption and what choosing it does.
 struct MenuItem {
@@ -129,6 +131,11 @@ public:
     // A window-modal window of the program is open over this one: none of its controls
     // can be reached until that window closes.
     bool Blocked = false;
+    // A window opened over the main window blocks it (and the windows under it) until it
+    // closes; one that is not modal lets the user go on working in them.
+    bool Modal = true;
+    // Asked before the window closes; false keeps it open (changes the user would lose).
+    std::function<bool()> OnCloseQuery;
     // The control that holds the keyboard focus when the window opens; none: the first
     // in the Tab order.
     Control* ActiveControl = nullptr;

@@ -37,9 +37,15 @@ ControlRegistry* DialogWindows::OpenNamed(const std::string& name) const {
 }
 
 void DialogWindows::Reblock() {
-    main_.Blocked = !open_.empty();
+    std::size_t blocking = 0;  // windows under the last modal one, and the one itself
     for (std::size_t i = 0; i < open_.size(); ++i) {
-        FormOf(*open_[i]).Blocked = i + 1 < open_.size();
+        if (FormOf(*open_[i]).Modal) {
+            blocking = i + 1;
+        }
+    }
+    main_.Blocked = blocking > 0;
+    for (std::size_t i = 0; i < open_.size(); ++i) {
+        FormOf(*open_[i]).Blocked = i + 1 < blocking;
     }
 }
 

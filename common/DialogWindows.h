@@ -8,9 +8,9 @@
 namespace tesmarik {
 
 // The windows the program opens over its main window, each a form of its own (a registry
-// with its form control). They are window-modal: the one opened last is on top, and the
-// windows under it cannot be reached until it closes. A form is open while its form
-// control is visible.
+// with its form control). The one opened last is on top; a modal one blocks the main
+// window and the windows under it until it closes, one that is not modal blocks nothing.
+// A form is open while its form control is visible.
 class DialogWindows {
 public:
     explicit DialogWindows(FormControl& main) : main_(main) {}
@@ -29,7 +29,7 @@ public:
     ControlRegistry* Top() const { return open_.empty() ? nullptr : open_.back(); }
 
 private:
-    // Only the top window of the stack is not blocked.
+    // The windows under the last modal one are blocked, the main window among them.
     void Reblock();
 
     FormControl& main_;

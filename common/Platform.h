@@ -9,6 +9,7 @@
 #include "common/DateTime.h"
 #include "common/DownloadResult.h"
 #include "common/PrintedReport.h"
+#include "common/Workbook.h"
 
 namespace tesmarik {
 
@@ -16,6 +17,9 @@ struct SaveDialogRequest {
     std::string filter = "текстовые|*.txt";  // description|pattern
     std::string defaultExtension = "txt";
 };
+
+// What the user answers when changes not yet saved would be lost.
+enum class SaveAnswer { Save, Discard, Cancel };
 
 // The first lines of a text file whose size cannot be trusted.
 struct ClippedLines {
@@ -36,6 +40,10 @@ public:
     virtual void ErrorBox(const std::string& text) = 0;
     // The chosen path (with the default extension added when it had none), or nothing.
     virtual std::optional<std::string> SaveDialog(const SaveDialogRequest& request) = 0;
+    // The open dialog for an existing file of the filter: the chosen path, or nothing.
+    virtual std::optional<std::string> OpenDialog(const SaveDialogRequest& request) = 0;
+    // A question with the buttons "Да" (save), "Нет" (discard) and "Отмена".
+    virtual SaveAnswer AskToSave(const std::string& text) = 0;
 
     // Puts the text (lines ended by line feeds) on the desktop's clipboard.
     virtual void CopyText(const std::string& text) = 0;
@@ -65,6 +73,13 @@ public:
     // Writes the report's pages as a PDF file, replacing the file only once it is complete
     // as WriteLines does; throws "Cannot create file ..." when it cannot.
     virtual void WritePdf(const std::string& path, const PrintedReport& report) = 0;
+    // Writes the workbook as an .xlsx file, replacing the file only once it is complete.
+    virtual void WriteWorkbook(const std::string& path, const Workbook& workbook) = 0;
+    // A UTF-8 text file as it is, at most maxBytes + 1 bytes of it (more tells that it is
+    // larger); throws the input/output error texts when it cannot be read.
+    virtual std::string ReadTextFile(const std::string& path, std::size_t maxBytes) = 0;
+    // Writes UTF-8 text as it is, replacing the file only once it is complete.
+    virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
 
     virtual DateTime Now() = 0;
 

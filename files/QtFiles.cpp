@@ -169,6 +169,20 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
         bytes += ToWindows1251(line);
         bytes += "\r\n";
     }
+    WriteText(path, bytes);
+}
+
+std::string QtFiles::ReadBytes(const std::string& path, std::size_t maxBytes) {
+    QFile file(Q(path));
+    OpenForReading(file, path);
+    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
+        throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
+    }
+    return bytes.toStdString();
+}
+
+void QtFiles::WriteText(const std::string& path, const std::string& bytes) {
     WriteFile(path, [&bytes](QIODevice& file) {
         return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
                static_cast<qint64>(bytes.size());

@@ -32,6 +32,10 @@ public:
     static ClippedLines SplitLinesClipped(std::string_view bytes, std::size_t maxLines,
                                           std::size_t maxChars);
     static void WriteLines(const std::string& path, const std::vector<std::string>& lines);
+    // The file's first bytes, at most maxBytes; throws the input/output error texts.
+    static std::string ReadBytes(const std::string& path, std::size_t maxBytes);
+    // Replaces the file with the bytes as the reports are written.
+    static void WriteText(const std::string& path, const std::string& bytes);
     // Writes a file through fill as the reports are written: it replaces the file only once
     // complete. Throws "Cannot create file ..." when the file cannot be written or fill
     // returns false.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "form/SellerIdentity.h"
+
 namespace tesmarik {
 
 namespace {
@@ -51,7 +53,7 @@ InfoTabControls::InfoTabControls(ControlRegistry& registry, TabSheet& sheet) : r
     Image19.Place(&Panel7, 8, 8, 72, 72);
     Image19.Picture = "info-logo";
     Image19.Stretch = true;
-    Label105.Place(&Panel7, 88, 6, 0, 0).Text = "ООО \"Тесмарик-Трубы\"";
+    Label105.Place(&Panel7, 88, 6, 0, 0).Text = kSellerName;
     Label105.Font = {"Arial", 10, kNavy, true, false};
     Label113.Place(&Panel7, 88, 26, 0, 0).Text =
         "Почтовый адрес: 000000, г. Примерск, ул. Трубная, д. 1";

@@ -10,6 +10,8 @@
 namespace tesmarik {
 
 inline constexpr const char* kDefaultSellerHost = TESMARIK_SELLER_HOST;
+// The seller's name, as the information tab and the commercial offer give it.
+inline constexpr const char* kSellerName = "ООО \"Тесмарик-Трубы\"";
 // Set and not empty, it names the web server instead of the built-in host.
 inline constexpr const char* kSellerHostVariable = "TESMARIK_SELLER";
 // Shown in the header strip; mail from the e-mail link goes to the sales department.

@@ -60,6 +60,7 @@ CostDialogControls::CostDialogControls(ControlRegistry& registry) : registry_(re
     Label22.Font.bold = true;
 
     Button1.Place(&Form2, 288, 347, 80, 25).Text = "Закрыть";
+    Button2.Place(&Form2, 12, 347, 120, 25).Text = "В предложение";
 }
 
 }  // namespace tesmarik

@@ -40,6 +40,7 @@ struct CostDialogControls {
     TESMARIK_CONTROL(Label, Label21);
     TESMARIK_CONTROL(Label, Label22);   // cost, or that the price is negotiable
     TESMARIK_CONTROL(Button, Button1);  // closes the window
+    TESMARIK_CONTROL(Button, Button2);  // adds the position to the commercial offer
 };
 
 // The cost window: a form of its own, opened over Form1 from the price grid's menu.

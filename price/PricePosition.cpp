@@ -23,8 +23,8 @@ std::optional<PricePosition> PositionOfGridRow(const StringGrid& grid, int row) 
         return std::nullopt;
     }
     return PricePosition{grid.Cell(kDiameterColumn, row), grid.Cell(kWallColumn, row),
-                         grid.Cell(kSteelColumn, row), grid.Cell(kStandardColumn, row),
-                         grid.Cell(kPriceColumn, row)};
+                         grid.Cell(kSteelColumn, row),    grid.Cell(kStandardColumn, row),
+                         grid.Cell(kPriceColumn, row),    grid.Cell(kTypeColumn, row)};
 }
 
 std::optional<double> PricePerTonne(const std::string& price) {

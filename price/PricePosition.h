@@ -14,6 +14,7 @@ struct PricePosition {
     std::string steel;
     std::string standard;
     std::string price;
+    std::string type;  // the price list's type code: "n", "l", "v", "kt"
 };
 
 // The position shown in a row of the price grid; none for the heading and for a row

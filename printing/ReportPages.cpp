@@ -55,13 +55,15 @@ QImage PictureImage(const PrintedReport& report) {
 // One piece of the page's flow, placed on a page before anything is painted, so that
 // every page can say how many there are.
 struct Block {
-    enum class Kind { Title, Line, Caption, Picture } kind;
-    QString text;
+    enum class Kind { Title, Line, Caption, Picture, Row } kind;
+    QString text{};
     double height = 0;
     double gapAfter = 0;  // blank space below, dropped at the foot of a page
     bool keepWithNext = false;
     int page = 0;
     double top = 0;
+    std::vector<QString> cells{};  // of a table's row
+    bool heading = false;          // the table's heading row
 };
 
 class ReportPainter {
@@ -75,6 +77,8 @@ public:
           titleFont_(PageFont("Arial", 15, true)),
           textFont_(PageFont("Courier New", 10, false, QFont::TypeWriter)),
           captionFont_(PageFont("Arial", 10, true)),
+          cellFont_(PageFont("Arial", 9, false)),
+          headingCellFont_(PageFont("Arial", 9, true)),
           footFont_(PageFont("Arial", 8, false)) {}
 
     bool Paint() {
@@ -122,28 +126,62 @@ private:
 
     // The text broken into lines of the page's width: at blanks, and within a word only
     // when the word alone is wider than the page.
-    void LayOut(QTextLayout& layout, const QString& text) const {
+    void LayOut(QTextLayout& layout, const QString& text, double width = -1,
+                Qt::Alignment align = Qt::AlignLeft) const {
         layout.setText(text);
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setAlignment(align);
         layout.setTextOption(option);
         layout.beginLayout();
         double y = 0;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width_);
+            line.setLineWidth(width < 0 ? width_ : width);
             line.setPosition(QPointF(0, y));
             y += line.height();
         }
         layout.endLayout();
     }
 
-    double TextHeight(const QFont& font, const QString& text) const {
+    double TextHeight(const QFont& font, const QString& text, double width = -1) const {
         if (text.isEmpty()) {
             return Metrics(font).height();
         }
         QTextLayout layout(QString(), font, &device_);
-        LayOut(layout, text);
+        LayOut(layout, text, width);
         return layout.boundingRect().height();
+    }
+
+    // The left edge of each column of the table and, last, the right edge of the table.
+    std::vector<double> ColumnEdges() const {
+        const auto& widths = report_.table.widths;
+        double shares = 0;
+        for (const double w : widths) {
+            shares += w;
+        }
+        std::vector<double> edges{0};
+        for (const double w : widths) {
+            edges.push_back(edges.back() + (shares > 0 ? width_ * w / shares : 0));
+        }
+        return edges;
+    }
+
+    double CellPadding() const { return Mm(1); }
+
+    Block RowBlock(const std::vector<std::string>& cells, bool heading) const {
+        Block row{Block::Kind::Row};
+        row.heading = heading;
+        const std::vector<double> edges = ColumnEdges();
+        double height = 0;
+        for (std::size_t c = 0; c + 1 < edges.size(); ++c) {
+            const QString text = c < cells.size() ? Q(cells[c]) : QString();
+            row.cells.push_back(text);
+            const double inner = edges[c + 1] - edges[c] - 2 * CellPadding();
+            height =
+                std::max(height, TextHeight(heading ? headingCellFont_ : cellFont_, text, inner));
+        }
+        row.height = height + 2 * CellPadding();
+        return row;
     }
 
     std::vector<Block> Flow() const {
@@ -151,6 +189,19 @@ private:
         const QString title = Q(report_.title);
         flow.push_back({Block::Kind::Title, title, TextHeight(titleFont_, title), Mm(5)});
         for (const std::string& line : report_.lines) {
+            const QString text = Q(line);
+            flow.push_back({Block::Kind::Line, text, TextHeight(textFont_, text), 0});
+        }
+        if (!report_.table.heading.empty()) {
+            flow.back().gapAfter = Mm(3);
+            flow.push_back(RowBlock(report_.table.heading, true));
+            flow.back().keepWithNext = !report_.table.rows.empty();
+            for (const auto& row : report_.table.rows) {
+                flow.push_back(RowBlock(row, false));
+            }
+            flow.back().gapAfter = Mm(3);
+        }
+        for (const std::string& line : report_.linesAfter) {
             const QString text = Q(line);
             flow.push_back({Block::Kind::Line, text, TextHeight(textFont_, text), 0});
         }
@@ -213,7 +264,29 @@ private:
                          QString("Страница %1 из %2").arg(page + 1).arg(pages_));
     }
 
+    void PaintRow(QPainter& painter, const Block& block) const {
+        const std::vector<double> edges = ColumnEdges();
+        const auto& right = report_.table.rightAligned;
+        painter.setPen(QPen(Qt::black, Mm(0.2)));
+        for (std::size_t c = 0; c + 1 < edges.size() && c < block.cells.size(); ++c) {
+            const QRectF cell(edges[c], block.top, edges[c + 1] - edges[c], block.height);
+            if (block.heading) {
+                painter.fillRect(cell, QColor(230, 230, 230));
+            }
+            painter.drawRect(cell);
+            QTextLayout layout(QString(), block.heading ? headingCellFont_ : cellFont_, &device_);
+            const bool alignRight = !block.heading && c < right.size() && right[c];
+            LayOut(layout, block.cells[c], cell.width() - 2 * CellPadding(),
+                   alignRight ? Qt::AlignRight : Qt::AlignLeft);
+            layout.draw(&painter, cell.topLeft() + QPointF(CellPadding(), CellPadding()));
+        }
+    }
+
     void PaintBlock(QPainter& painter, const Block& block) const {
+        if (block.kind == Block::Kind::Row) {
+            PaintRow(painter, block);
+            return;
+        }
         if (block.kind == Block::Kind::Picture) {
             const double width = std::min(width_, Mm(160));
             painter.drawImage(QRectF(0, block.top, width, block.height), picture_);
@@ -233,6 +306,8 @@ private:
     QFont titleFont_;
     QFont textFont_;
     QFont captionFont_;
+    QFont cellFont_;
+    QFont headingCellFont_;
     QFont footFont_;
     double width_ = 0;
     double bodyTop_ = 0;

@@ -89,6 +89,13 @@ bool EventRouter::KeyPressed(const QKeyEvent& key) {
         return true;  // a key held down since before the field had the focus
     }
     pressed_.insert(key.key());
+    // Delete removes what the current row shows in a grid that takes no typing.
+    if (cells && key.key() == Qt::Key_Delete &&
+        !static_cast<const StringGrid&>(control_).Editable) {
+        binding_.Act(
+            [this](Window& w) { TypeIntoCell(w, static_cast<StringGrid&>(control_), kDeleteKey); });
+        return true;
+    }
     for (const char32_t typed : TypedKeys(key)) {
         if (cells) {
             binding_.Act([this, typed](Window& w) {

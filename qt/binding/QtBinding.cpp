@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeySequence>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
@@ -35,6 +36,61 @@ private:
     FormControl& form_;
 };
 
+// Where a window that is not modal opens: beside its owner, on the side where it covers
+// the least of it within the screen, so that the user goes on working in the owner. A
+// window that no side can take whole is moved into the screen.
+QPoint BesideOwner(const QWidget* owner, QSize size) {
+    const QRect around = owner->frameGeometry();
+    const QScreen* screen = owner->screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : around;
+    const auto inside = [&room, size](QPoint at) {
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - size.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size.height())));
+        return at;
+    };
+    const QPoint sides[] = {
+        {around.left(), around.bottom() + 1},
+        {around.right() + 1, around.top()},
+        {around.left(), around.top() - size.height()},
+        {around.left() - size.width(), around.top()},
+    };
+    QPoint best = inside(sides[0]);
+    long long leastCovered = -1;
+    for (const QPoint& side : sides) {
+        const QPoint at = inside(side);
+        const QRect covered = QRect(at, size).intersected(around);
+        const long long area = covered.isEmpty() ? 0LL : 1LL * covered.width() * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            leastCovered = area;
+            best = at;
+        }
+    }
+    return best;
+}
+
+// The close button of the main window ends the program only when its close query lets it.
+class MainCloseFilter : public QObject {
+public:
+    explicit MainCloseFilter(QtBinding& binding) : binding_(binding) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Close) {
+            return false;
+        }
+        bool may = true;
+        binding_.Act([&may](Window& w) { may = CloseMainWindow(w); });
+        if (!may) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QtBinding& binding_;
+};
+
 // A control's widget is made when the control first shows; the timer has no place on
 // screen and is made at once.
 bool NeedsWidget(const Control& control) {
@@ -53,6 +109,9 @@ std::vector<QWidget*> WidgetBinding::FocusWidgets() const {
 
 QtBinding::QtBinding(Window& window) : window_(window), registry_(window.form) {
     Sync();
+    auto* closer = new MainCloseFilter(*this);
+    closer->setParent(top_);
+    top_->installEventFilter(closer);
 }
 
 QtBinding::QtBinding(QtBinding& main, ControlRegistry& dialog)
@@ -78,10 +137,12 @@ QtBinding* QtBinding::DialogBinding(const std::string& formName) const {
 }
 
 void QtBinding::MakeDialogWindow(QWidget* owner) {
-    // A dialog of the main window: kept over it by the window manager, blocking
-    // input to it as the model blocks its controls.
-    top_->setParent(owner, Qt::Dialog);
-    top_->setWindowModality(Qt::WindowModal);
+    // A modal dialog of the main window: kept over it by the window manager, blocking
+    // input to it as the model blocks its controls. A window that is not modal is a
+    // window of its own, which the main window may cover.
+    const FormControl& form = FormOf(registry_);
+    top_->setParent(owner, form.Modal ? Qt::Dialog : Qt::Window);
+    top_->setWindowModality(form.Modal ? Qt::WindowModal : Qt::NonModal);
     auto* closer = new CloseFilter(*this, FormOf(registry_));
     closer->setParent(top_);
     top_->installEventFilter(closer);
@@ -89,7 +150,11 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
     QObject::connect(escape, &QShortcut::activated, top_, [this] {
         Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
     });
-    top_->move(owner->geometry().center() - top_->rect().center());
+    if (form.Modal) {
+        top_->move(owner->geometry().center() - top_->rect().center());
+    } else {
+        top_->move(BesideOwner(owner, top_->frameGeometry().size()));
+    }
     top_->show();
     if (Control* active = FormOf(registry_).ActiveControl) {
         Bind(*active)->Widget()->setFocus();

@@ -23,6 +23,7 @@
 #include "files/QtText.h"
 #include "form/SellerIdentity.h"
 #include "printing/ReportPages.h"
+#include "workbook/WorkbookFile.h"
 
 namespace tesmarik {
 
@@ -117,6 +118,39 @@ std::optional<std::string> RealPlatform::SaveDialog(const SaveDialogRequest& req
     return chosen.toStdString();
 }
 
+std::optional<std::string> RealPlatform::OpenDialog(const SaveDialogRequest& request) {
+    BeforeDialog();
+    if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) {
+        saveFolder_ = DefaultSaveFolder();
+    }
+    QFileDialog dialog(parent_, QString(), saveFolder_);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(NameFilter(request.filter));
+    FitOnScreen(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    saveFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
+}
+
+SaveAnswer RealPlatform::AskToSave(const std::string& text) {
+    BeforeDialog();
+    QMessageBox box(QMessageBox::Question, kProgramTitle, Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return SaveAnswer::Save;
+        case QMessageBox::No:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
+}
+
 void RealPlatform::CopyText(const std::string& text) {
     QGuiApplication::clipboard()->setText(Q(text));
 }
@@ -164,6 +198,18 @@ ClippedLines RealPlatform::ReadLinesClipped(const std::string& path, std::size_t
 
 void RealPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     QtFiles::WriteLines(path, lines);
+}
+
+void RealPlatform::WriteWorkbook(const std::string& path, const Workbook& workbook) {
+    WriteWorkbookFile(path, workbook);
+}
+
+std::string RealPlatform::ReadTextFile(const std::string& path, std::size_t maxBytes) {
+    return QtFiles::ReadBytes(path, maxBytes + 1);
+}
+
+void RealPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    QtFiles::WriteText(path, text);
 }
 
 void RealPlatform::WritePdf(const std::string& path, const PrintedReport& report) {

@@ -27,6 +27,8 @@ public:
     bool AskAt(int left, int top, const std::string& text) override;
     void ErrorBox(const std::string& text) override;
     std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    std::optional<std::string> OpenDialog(const SaveDialogRequest& request) override;
+    SaveAnswer AskToSave(const std::string& text) override;
     void CopyText(const std::string& text) override;
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
@@ -37,6 +39,9 @@ public:
                                   std::size_t maxChars) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
     void WritePdf(const std::string& path, const PrintedReport& report) override;
+    void WriteWorkbook(const std::string& path, const Workbook& workbook) override;
+    std::string ReadTextFile(const std::string& path, std::size_t maxBytes) override;
+    void WriteTextFile(const std::string& path, const std::string& text) override;
     DateTime Now() override;
     std::string PriceFilePath() override;
     std::string SellerHost() override;

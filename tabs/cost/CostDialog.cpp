@@ -47,6 +47,7 @@ std::optional<std::pair<double, double>> ReadSize(TForm2& f) {
 
 void ShowCostOfPosition(TForm2& f, CostState& s, const PricePosition& position) {
     s.pricePerTonne = PricePerTonne(position.price);
+    s.position = position;
     FillSizeList(f.ComboBox1, SizesOfField(position.diameter));
     FillSizeList(f.ComboBox2, SizesOfField(position.wall));
     f.Label4.Text = position.steel;

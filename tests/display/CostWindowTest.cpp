@@ -59,7 +59,8 @@ TEST_F(CostWindow, ARightClickedRowIsPricedInAWindowOverTheMainWindow) {
             }
             return texts;
         }),
-                  QStringList({"Стоимость…", "Открыть в расчёте массы"}));
+                  QStringList({"Стоимость…", "Открыть в расчёте массы", "Добавить в предложение…",
+                               "Предложение…"}));
         EXPECT_EQ(user.OnGui([&] { return Model().form.Tabl.Row; }), 3);
         Choose(user, menu, 0);
         ASSERT_TRUE(DialogShown(user));

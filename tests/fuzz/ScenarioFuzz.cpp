@@ -85,6 +85,9 @@ bool Allowed(const std::string& line) {
     if (command == "saveas" || command == "print") {
         return args == "cancel" || SafePath(args, false);
     }
+    if (command == "openfile") {
+        return args == "cancel" || SafePath(args, true);
+    }
     if (command == "download") {
         return args == "fail" || args.rfind("ok ", 0) != 0 || SafePath(args.substr(3), true);
     }

@@ -4,9 +4,13 @@
 set(here ${CMAKE_CURRENT_LIST_DIR})
 include(${here}/../scenario/PlatformReasons.cmake)
 
+# Files named after the script (relative to this folder) are copied into the folder first.
 function(run_script script)
     file(REMOVE_RECURSE ${WORK})
     file(MAKE_DIRECTORY ${WORK})
+    foreach(input IN LISTS ARGN)
+        file(COPY ${here}/${input} DESTINATION ${WORK})
+    endforeach()
     execute_process(COMMAND ${EMULATOR} ${RUNNER} INPUT_FILE ${here}/${script} WORKING_DIRECTORY ${WORK}
         OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
     if(NOT status EQUAL 0)

@@ -171,5 +171,23 @@ TEST_F(BindingTest, TypingIntoAGridCellRunsItsKeySlotFirst) {
     EXPECT_EQ(table->item(1, 0)->text().toStdString(), "1");
 }
 
+// An offer with changes not yet saved: closing the main window asks, and the answer
+// (here "Отмена") keeps the program open; once nothing is unsaved it closes at once.
+TEST_F(BindingTest, TheMainWindowAsksBeforeAnUnsavedOfferIsLost) {
+    OfferState& offer = window->state.offer;
+    offer.started = true;
+    offer.unsaved = true;
+    offer.offer.number = "101226-1530";
+    QWidget* top = binding->TopLevel();
+    EXPECT_FALSE(top->close());
+    EXPECT_TRUE(top->isVisible());
+    const std::vector<std::string> asked = {
+        "question: Предложение № 101226-1530 изменено. Сохранить изменения?"};
+    EXPECT_EQ(platform.calls, asked);
+    offer.unsaved = false;
+    EXPECT_TRUE(top->close());
+    EXPECT_EQ(platform.calls, asked);
+}
+
 }  // namespace
 }  // namespace tesmarik

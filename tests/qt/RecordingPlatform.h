@@ -40,6 +40,14 @@ public:
         calls.push_back("save dialog");
         return path;
     }
+    std::optional<std::string> OpenDialog(const SaveDialogRequest&) override {
+        calls.push_back("open dialog");
+        return std::nullopt;
+    }
+    SaveAnswer AskToSave(const std::string& text) override {
+        calls.push_back("question: " + text);
+        return SaveAnswer::Cancel;
+    }
     void CopyText(const std::string& text) override { calls.push_back("clipboard: " + text); }
     bool Print(const PrintedReport& report) override {
         calls.push_back("print: " + report.title);
@@ -63,6 +71,15 @@ public:
     }
     void WritePdf(const std::string& path, const PrintedReport&) override {
         calls.push_back("pdf: " + path);
+    }
+    void WriteWorkbook(const std::string& path, const Workbook&) override {
+        calls.push_back("workbook: " + path);
+    }
+    std::string ReadTextFile(const std::string& path, std::size_t maxBytes) override {
+        return QtFiles::ReadBytes(path, maxBytes + 1);
+    }
+    void WriteTextFile(const std::string& path, const std::string& text) override {
+        QtFiles::WriteText(path, text);
     }
     DateTime Now() override { return now; }
     std::string PriceFilePath() override { return priceFile; }

@@ -110,7 +110,7 @@ void TypeCell(ScriptContext& s, const CommandArgs& args) {
 void Key(ScriptContext& s, const CommandArgs& args) {
     const auto a = Split(args.text, 2, false);
     Control& c = s.Find(a[0]);
-    if (a[1] != "enter" && a[1] != "backspace") {
+    if (a[1] != "enter" && a[1] != "backspace" && a[1] != "delete") {
         throw ScriptError("unknown key '" + a[1] + "'");
     }
     if (c.Kind != ControlKind::Edit && c.Kind != ControlKind::ComboBox &&
@@ -120,7 +120,10 @@ void Key(ScriptContext& s, const CommandArgs& args) {
     if (!s.Reachable(c)) {
         return;
     }
-    const char32_t key = a[1] == "enter" ? U'\r' : U'\b';
+    const char32_t key = a[1] == "enter" ? U'\r' : a[1] == "backspace" ? U'\b' : kDeleteKey;
+    if (key == kDeleteKey && c.Kind != ControlKind::StringGrid) {
+        throw ScriptError(a[0] + " takes no delete key");
+    }
     if (c.Kind == ControlKind::StringGrid) {
         TypeIntoCell(s.window, static_cast<StringGrid&>(c), key);
     } else {
@@ -224,9 +227,18 @@ void Menu(ScriptContext& s, const CommandArgs& args) {
     }
 }
 
-// close NAME: the window NAME open over the main window closed by its close button.
+// close NAME: the window NAME open over the main window closed by its close button;
+// close Form1 closes the main window, which ends the run when the program may end; a
+// modal window over it blocks its close button as it blocks its controls.
 void Close(ScriptContext& s, const CommandArgs& args) {
     const auto a = Split(args.text, 1, false);
+    if (a[0] == s.window.form.Form1.Name) {
+        if (s.Reachable(s.window.form.Form1) && CloseMainWindow(s.window)) {
+            s.out << "closed: " << a[0] << '\n';
+            s.ended = true;
+        }
+        return;
+    }
     ControlRegistry* dialog = s.window.dialogs.OpenNamed(a[0]);
     if (dialog == nullptr) {
         throw ScriptError(a[0] + " is not an open dialog window");
@@ -240,7 +252,7 @@ constexpr CommandRow kCommands[] = {
     {"type", Type},          // type NAME TEXT
     {"settext", SetText},    // settext NAME TEXT
     {"typecell", TypeCell},  // typecell NAME C R TEXT
-    {"key", Key},            // key NAME enter|backspace
+    {"key", Key},            // key NAME enter|backspace|delete
     {"click", Click},        // click NAME
     {"hover", Hover},        // hover NAME
     {"leave", Leave},        // leave NAME

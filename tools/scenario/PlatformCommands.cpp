@@ -30,6 +30,24 @@ void SaveAs(ScriptContext& s, const CommandArgs& args) {
     s.platform.QueueSaveAs(PathOrCancel(args, "saveas"));
 }
 
+void OpenFile(ScriptContext& s, const CommandArgs& args) {
+    s.platform.QueueOpen(PathOrCancel(args, "openfile"));
+}
+
+// ask yes|no|cancel: the answer to the next question whether to save changes.
+void Ask(ScriptContext& s, const CommandArgs& args) {
+    const auto a = Split(args.text, 1, false);
+    if (a[0] == "yes") {
+        s.platform.QueueSaveAnswer(SaveAnswer::Save);
+    } else if (a[0] == "no") {
+        s.platform.QueueSaveAnswer(SaveAnswer::Discard);
+    } else if (a[0] == "cancel") {
+        s.platform.QueueSaveAnswer(SaveAnswer::Cancel);
+    } else {
+        throw ScriptError("ask takes yes, no or cancel");
+    }
+}
+
 void Print(ScriptContext& s, const CommandArgs& args) {
     s.platform.QueuePrint(PathOrCancel(args, "print"));
 }
@@ -83,6 +101,8 @@ void PriceFile(ScriptContext& s, const CommandArgs& args) {
 constexpr CommandRow kCommands[] = {
     {"answer", Answer},        // answer ok|cancel
     {"saveas", SaveAs},        // saveas PATH|cancel
+    {"openfile", OpenFile},    // openfile PATH|cancel
+    {"ask", Ask},              // ask yes|no|cancel
     {"print", Print},          // print PATH|cancel
     {"download", Download},    // download ok FILE|fail
     {"now", Now},              // now YYYY-MM-DD HH:MM:SS

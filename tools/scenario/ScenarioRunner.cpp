@@ -10,7 +10,7 @@ ScenarioRunner::ScenarioRunner(Window& window, ScriptedPlatform& platform, std::
 int ScenarioRunner::Run(std::istream& in, std::ostream& err) {
     std::string line;
     int number = 0;
-    while (std::getline(in, line)) {
+    while (!context_.ended && std::getline(in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();

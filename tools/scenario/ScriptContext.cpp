@@ -3,6 +3,16 @@
 namespace tesmarik {
 
 Control& ScriptContext::Find(const std::string& name) const {
+    if (const auto dot = name.find('.'); dot != std::string::npos) {
+        const std::string form = name.substr(0, dot);
+        const ControlRegistry* registry =
+            form == window.form.Form1.Name ? &window.form : window.dialogs.OpenNamed(form);
+        Control* c = registry != nullptr ? registry->Find(name.substr(dot + 1)) : nullptr;
+        if (c == nullptr) {
+            throw ScriptError("unknown control '" + name + "'");
+        }
+        return *c;
+    }
     // The windows open over the main window come first, the one on top before the others.
     const auto& dialogs = window.dialogs.Stack();
     for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {

@@ -26,8 +26,11 @@ struct ScriptContext {
     Window& window;
     ScriptedPlatform& platform;
     std::ostream& out;
+    bool ended = false;  // the main window was closed: the program is over
 
-    // The control of that name; a ScriptError when there is none.
+    // The control of that name; a ScriptError when there is none. "FORM.NAME" names the
+    // control of that form (Form1 or an open window), where a window over Form1 has a
+    // control of the same name.
     Control& Find(const std::string& name) const;
     // The control of that name, which must be of that kind (`what` names it in the error).
     template <class T>

@@ -6,6 +6,7 @@
 #include "common/Error.h"
 #include "files/QtFiles.h"
 #include "printing/ReportPages.h"
+#include "workbook/WorkbookFile.h"
 
 namespace tesmarik {
 
@@ -64,6 +65,30 @@ std::optional<std::string> ScriptedPlatform::SaveDialog(const SaveDialogRequest&
     }
     out_ << "save dialog -> " << (path ? EscapeValue(*path) : "cancel") << '\n';
     return path;
+}
+
+std::optional<std::string> ScriptedPlatform::OpenDialog(const SaveDialogRequest&) {
+    std::optional<std::string> path;
+    if (!opens_.empty()) {
+        path = opens_.front();
+        opens_.pop_front();
+    }
+    out_ << "open dialog -> " << (path ? EscapeValue(*path) : "cancel") << '\n';
+    return path;
+}
+
+SaveAnswer ScriptedPlatform::AskToSave(const std::string& text) {
+    // With no answer queued the question is cancelled: nothing is lost.
+    SaveAnswer answer = SaveAnswer::Cancel;
+    if (!saveAnswers_.empty()) {
+        answer = saveAnswers_.front();
+        saveAnswers_.pop_front();
+    }
+    const char* said = answer == SaveAnswer::Save      ? "yes"
+                       : answer == SaveAnswer::Discard ? "no"
+                                                       : "cancel";
+    out_ << "question: " << EscapeValue(text) << " -> " << said << '\n';
+    return answer;
 }
 
 void ScriptedPlatform::CopyText(const std::string& text) {
@@ -132,6 +157,18 @@ ClippedLines ScriptedPlatform::ReadLinesClipped(const std::string& path, std::si
 
 void ScriptedPlatform::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     QtFiles::WriteLines(path, lines);
+}
+
+void ScriptedPlatform::WriteWorkbook(const std::string& path, const Workbook& workbook) {
+    WriteWorkbookFile(path, workbook);
+}
+
+std::string ScriptedPlatform::ReadTextFile(const std::string& path, std::size_t maxBytes) {
+    return QtFiles::ReadBytes(path, maxBytes + 1);
+}
+
+void ScriptedPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    QtFiles::WriteText(path, text);
 }
 
 void ScriptedPlatform::WritePdf(const std::string& path, const PrintedReport& report) {

@@ -19,6 +19,8 @@ public:
 
     void QueueAnswer(bool ok) { answers_.push_back(ok); }
     void QueueSaveAs(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
+    void QueueOpen(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
+    void QueueSaveAnswer(SaveAnswer answer) { saveAnswers_.push_back(answer); }
     // An empty source makes the download fail.
     void QueueDownload(std::optional<std::string> source) {
         downloads_.push_back(std::move(source));
@@ -37,6 +39,8 @@ public:
     bool AskAt(int left, int top, const std::string& text) override;
     void ErrorBox(const std::string& text) override;
     std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
+    std::optional<std::string> OpenDialog(const SaveDialogRequest& request) override;
+    SaveAnswer AskToSave(const std::string& text) override;
     void CopyText(const std::string& text) override;
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
@@ -47,6 +51,9 @@ public:
                                   std::size_t maxChars) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
     void WritePdf(const std::string& path, const PrintedReport& report) override;
+    void WriteWorkbook(const std::string& path, const Workbook& workbook) override;
+    std::string ReadTextFile(const std::string& path, std::size_t maxBytes) override;
+    void WriteTextFile(const std::string& path, const std::string& text) override;
     DateTime Now() override { return now_; }
     std::string PriceFilePath() override { return priceFilePath_; }
     std::string SellerHost() override { return sellerHost_; }
@@ -57,6 +64,8 @@ private:
     std::string sellerHost_;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> saves_;
+    std::deque<std::optional<std::string>> opens_;
+    std::deque<SaveAnswer> saveAnswers_;
     std::deque<std::optional<std::string>> downloads_;
     std::deque<std::optional<std::string>> prints_;
     std::function<void()> beforePainting_;

@@ -33,12 +33,24 @@ protected:
 
 TEST_F(DialogCommands, CloseNamesAnOpenWindowOnly) {
     EXPECT_THROW(runner_.RunLine("close Form2"), ScriptError);  // not open
-    EXPECT_THROW(runner_.RunLine("close Form1"), ScriptError);  // the main window
+    EXPECT_THROW(runner_.RunLine("close Label1"), ScriptError);
     runner_.RunLine("menu Tabl Стоимость…");
     EXPECT_TRUE(window_.form2.Form2.Visible);
+    // The modal window blocks the main window's close button.
+    out_.str("");
+    runner_.RunLine("close Form1");
+    EXPECT_EQ(out_.str(), "refused: Form1 is not reachable\n");
     runner_.RunLine("close Form2");
     EXPECT_FALSE(window_.form2.Form2.Visible);
     EXPECT_FALSE(window_.form.Form1.Blocked);
+}
+
+TEST_F(DialogCommands, ClosingTheMainWindowEndsTheScript) {
+    std::istringstream script("close Form1\nshow Form1 Visible\n");
+    std::ostringstream errors;
+    out_.str("");
+    EXPECT_EQ(runner_.Run(script, errors), 0);
+    EXPECT_EQ(out_.str(), "closed: Form1\n");
 }
 
 TEST_F(DialogCommands, MenuItemMustExist) {

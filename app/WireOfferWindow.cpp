@@ -1,0 +1,95 @@
+#include "app/PriceRowMenu.h"
+#include "app/UserActions.h"
+#include "app/Window.h"
+#include "tabs/offer/OfferDocuments.h"
+#include "tabs/offer/OfferWindow.h"
+
+namespace tesmarik {
+
+namespace {
+
+// The capacity the transport is counted with: the loading tab's, as typed there.
+const std::string& Capacity(const Window& w) {
+    return w.form.Edit9.Text;
+}
+
+void RefreshOffer(Window& w) {
+    ShowOffer(w.form3, w.state.offer, Capacity(w));
+}
+
+void OpenOfferWindow(Window& w) {
+    RefreshOffer(w);
+    w.dialogs.Open(w.form3);
+}
+
+// The date of the price list the grid shows: its file's.
+std::string PriceListDate(Window& w) {
+    const auto written = w.platform.FileLastWrite(w.platform.PriceFilePath());
+    return written ? ShortDate(*written) : std::string();
+}
+
+}  // namespace
+
+// The offer's window, the cost window's "В предложение" and the price grid's items that
+// lead to the offer.
+void WireOfferWindow(Window& w) {
+    w.form.Tabl.PopupMenu.push_back({kAddToOfferItem, [&w] { OpenCostWindow(w); }});
+    w.form.Tabl.PopupMenu.push_back({kOfferItem, [&w] { OpenOfferWindow(w); }});
+    w.form2.Button2.OnClick = [&w] {
+        AddFromCostWindow(w.form2, w.state.price.cost, w.state.offer, w.platform.Now(),
+                          PriceListDate(w));
+        w.dialogs.Close(w.form2.Form2);
+        OpenOfferWindow(w);
+    };
+    // The loading tab's capacity counts the offer's vehicles.
+    w.form.Edit9.OnChange = [&w] {
+        if (w.form3.Form3.Visible) {
+            RefreshOffer(w);
+        }
+    };
+
+    TForm3& f = w.form3;
+    OfferState& s = w.state.offer;
+    Platform& p = w.platform;
+    const Event fields = [&w, &f, &s] {
+        OfferFieldsChange(f, s);
+        RefreshOffer(w);
+    };
+    for (Edit* edit : {&f.Edit1, &f.Edit2, &f.Edit3, &f.Edit4}) {
+        edit->OnChange = fields;
+    }
+    f.ComboBox1.OnChange = [&w, &f, &s] {
+        OfferComboBox1Change(f, s);
+        RefreshOffer(w);
+    };
+    f.StringGrid1.OnKeyPress = [&w, &f, &s](char32_t key) {
+        StringGrid1KeyPress(f, s, key);
+        RefreshOffer(w);
+    };
+    f.StringGrid1.PopupMenu = {
+        {"Удалить позицию",
+         [&w, &f, &s] {
+             RemoveCurrentPosition(f, s);
+             RefreshOffer(w);
+         }},
+        {"Копировать", [&w, &s, &p] { CopyOffer(s, Capacity(w), p); }},
+    };
+    f.Button1.OnClick = [&w, &s, &p] { CopyOffer(s, Capacity(w), p); };
+    f.Button2.OnClick = [&w, &s, &p] { PrintOffer(s, Capacity(w), p); };
+    f.Button3.OnClick = [&w, &s, &p] { SaveOfferPdf(s, Capacity(w), p); };
+    f.Button4.OnClick = [&w, &s, &p] { SaveOfferExcel(s, Capacity(w), p); };
+    f.Button5.OnClick = [&w, &s, &p] {
+        SaveOffer(s, p);
+        RefreshOffer(w);
+    };
+    f.Button6.OnClick = [&w, &s, &p] {
+        OpenOffer(s, p);
+        RefreshOffer(w);
+    };
+    f.Button7.OnClick = [&w] { CloseWindow(w, w.form3.Form3); };
+    // Changes not yet saved are not lost with either window.
+    f.Form3.OnCloseQuery = [&s, &p] { return MayCloseOffer(s, p); };
+    w.form.Form1.OnCloseQuery = [&s, &p] { return MayCloseOffer(s, p); };
+}
+
+}  // namespace tesmarik

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tesmarik {
+
+// One cell of a spreadsheet as the program describes it: what it holds, not how a file
+// lays it out.
+struct WorkbookCell {
+    enum class Kind { Empty, Text, Number, Formula };
+    Kind kind = Kind::Empty;
+    std::string text;    // the text, or the formula ("=SUM(G6:G9)")
+    double number = 0;   // the number, or the value the formula gives
+    std::string format;  // number format code, "#,##0.00"; empty: general
+    bool bold = false;
+    bool wrap = false;  // long text wraps within the column
+
+    static WorkbookCell Text(std::string text, bool bold = false) {
+        WorkbookCell c;
+        c.kind = Kind::Text;
+        c.text = std::move(text);
+        c.bold = bold;
+        return c;
+    }
+    static WorkbookCell Number(double value, std::string format) {
+        WorkbookCell c;
+        c.kind = Kind::Number;
+        c.number = value;
+        c.format = std::move(format);
+        return c;
+    }
+    static WorkbookCell Formula(std::string formula, double value, std::string format,
+                                bool bold = false) {
+        WorkbookCell c;
+        c.kind = Kind::Formula;
+        c.text = std::move(formula);
+        c.number = value;
+        c.format = std::move(format);
+        c.bold = bold;
+        return c;
+    }
+};
+
+// A workbook of one sheet: its rows from the first, and the width of its columns in
+// characters.
+struct Workbook {
+    std::string title;      // the document's title
+    std::string sheetName;  // at most 31 characters
+    std::vector<double> columnWidths;
+    std::vector<std::vector<WorkbookCell>> rows;
+};
+
+}  // namespace tesmarik

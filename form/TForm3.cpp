@@ -1,0 +1,69 @@
+#include "form/TForm3.h"
+
+namespace tesmarik {
+
+OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(registry) {
+    Form3.Place(nullptr, 0, 0, 990, 540);
+    Form3.Text = "Коммерческое предложение";
+    Form3.Visible = false;
+    Form3.Modal = false;
+    Form3.ActiveControl = &Edit2;
+
+    Label1.Place(&Form3, 12, 14, 0, 0).Text = "Предложение №";
+    Edit1.Place(&Form3, 110, 10, 110, 21);
+    Label2.Place(&Form3, 230, 14, 0, 0).Text = "от";
+    Label3.Place(&Form3, 250, 14, 0, 0);
+    Label4.Place(&Form3, 12, 40, 0, 0).Text = "Клиент:";
+    Edit2.Place(&Form3, 110, 36, 490, 21);
+    Label5.Place(&Form3, 620, 40, 0, 0).Text = "Транспорт:";
+    ComboBox1.Place(&Form3, 690, 36, 288, 21);
+    Label6.Place(&Form3, 12, 66, 0, 0).Text = "Комментарий:";
+    Edit3.Place(&Form3, 110, 62, 868, 21);
+
+    StringGrid1.Place(&Form3, 12, 92, 966, 230);
+    StringGrid1.ColCount = 10;
+    StringGrid1.RowCount = 2;
+    StringGrid1.DefaultRowHeight = 20;
+    const int widths[] = {28, 340, 64, 36, 56, 70, 70, 90, 104, 100};
+    for (int c = 0; c < 10; ++c) {
+        StringGrid1.ColWidths[c] = widths[c];
+    }
+
+    Label7.Place(&Form3, 12, 326, 966, 14);
+    Label7.AutoSize = false;
+    Label7.Font.color = kRed;
+
+    GroupBox1.Place(&Form3, 12, 342, 966, 156).Text = "Итого";
+    Label8.Place(&GroupBox1, 10, 20, 0, 0);
+    Label9.Place(&GroupBox1, 10, 38, 0, 0);
+    Label9.Font.bold = true;
+    Label10.Place(&GroupBox1, 10, 60, 0, 0).Text = "НДС, %:";
+    Edit4.Place(&GroupBox1, 70, 56, 50, 21);
+    Label11.Place(&GroupBox1, 130, 60, 0, 0);
+    Label12.Place(&GroupBox1, 10, 82, 946, 30);
+    Label12.AutoSize = false;
+    Label12.WordWrap = true;
+    Label13.Place(&GroupBox1, 10, 114, 0, 0);
+    Label14.Place(&GroupBox1, 10, 132, 0, 0);
+
+    struct Line {
+        Button& button;
+        const char* text;
+        int left;
+        int width;
+    };
+    const Line buttons[] = {
+        {Button1, "Копировать", 12, 92},
+        {Button2, "Печать…", 110, 92},
+        {Button3, "Сохранить в PDF…", 208, 124},
+        {Button4, "Сохранить в Excel…", 338, 134},
+        {Button5, "Сохранить предложение…", 478, 162},
+        {Button6, "Открыть предложение…", 646, 156},
+        {Button7, "Закрыть", 898, 80},
+    };
+    for (const Line& line : buttons) {
+        line.button.Place(&Form3, line.left, 506, line.width, 25).Text = line.text;
+    }
+}
+
+}  // namespace tesmarik

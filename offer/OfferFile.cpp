@@ -1,0 +1,212 @@
+#include "offer/OfferFile.h"
+
+#include <cstdio>
+
+#include "common/Numbers.h"
+#include "loading/Vehicles.h"
+
+namespace tesmarik {
+
+namespace {
+
+constexpr char kSeparator = '|';
+constexpr const char* kKeys[] = {"номер", "начато", "клиент", "комментарий", "ндс", "тс", "прайс"};
+constexpr const char* kPositionKey = "позиция";
+constexpr std::size_t kPositionFields = 9;
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case kSeparator:
+                out += "\\|";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// The fields of a value split at its unescaped separators, each unescaped; none when an
+// escape is not one of the four.
+std::optional<std::vector<std::string>> Fields(const std::string& value) {
+    std::vector<std::string> fields(1);
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == kSeparator) {
+            fields.emplace_back();
+        } else if (c != '\\') {
+            fields.back() += c;
+        } else if (++i < value.size()) {
+            const char e = value[i];
+            if (e == '\\' || e == kSeparator) {
+                fields.back() += e;
+            } else if (e == 'n' || e == 'r') {
+                fields.back() += e == 'n' ? '\n' : '\r';
+            } else {
+                return std::nullopt;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    return fields;
+}
+
+std::string TimeText(const DateTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year % 10000, t.month % 100,
+                  t.day % 100, t.hour % 100, t.minute % 100, t.second % 100);
+    return text;
+}
+
+std::optional<DateTime> ReadTime(const std::string& text) {
+    DateTime t;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
+                    &t.minute, &t.second, &tail) != 6 ||
+        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
+        t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0) {
+        return std::nullopt;
+    }
+    return t;
+}
+
+std::optional<QuantityUnit> ReadUnit(const std::string& text) {
+    for (const QuantityUnit unit :
+         {QuantityUnit::Metres, QuantityUnit::Tonnes, QuantityUnit::Pieces}) {
+        if (text == UnitText(unit)) {
+            return unit;
+        }
+    }
+    return std::nullopt;
+}
+
+// A position as the cost window would take it, or none.
+std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
+    if (f.size() != kPositionFields) {
+        return std::nullopt;
+    }
+    OfferPosition p{f[0], f[1], f[2], f[3], f[4], f[5]};
+    const auto unit = ReadUnit(f[6]);
+    const InputRead diameter = ReadDiameter(p.diameter);
+    if (!unit || !diameter.value || !ReadWall(p.wall, *diameter.value).value) {
+        return std::nullopt;
+    }
+    const InputRead quantity = ReadQuantity(f[7], *unit);
+    const InputRead length = ReadAverageLength(f[8]);
+    if (!quantity.value || !length.value) {
+        return std::nullopt;
+    }
+    p.unit = *unit;
+    p.quantity = *quantity.value;
+    p.averageLength = *length.value;
+    return p;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            lines.emplace_back();
+        } else if (text[i] != '\r' || (i + 1 < text.size() && text[i + 1] != '\n')) {
+            lines.back() += text[i];
+        }
+    }
+    if (lines.back().empty()) {
+        lines.pop_back();
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string OfferFileText(const Offer& offer) {
+    const std::string values[] = {
+        offer.number,  TimeText(offer.started),    offer.client,   offer.comment,
+        offer.vatRate, ShowInteger(offer.vehicle), offer.priceDate};
+    std::string text = std::string(kOfferFileSignature) + "\n";
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        text += std::string(kKeys[i]) + "=" + Escaped(values[i]) + "\n";
+    }
+    for (const OfferPosition& p : offer.positions) {
+        const std::string fields[] = {p.type,
+                                      p.diameter,
+                                      p.wall,
+                                      p.steel,
+                                      p.standard,
+                                      p.price,
+                                      UnitText(p.unit),
+                                      ShowNumber(p.quantity),
+                                      ShowNumber(p.averageLength)};
+        text += std::string(kPositionKey) + "=";
+        for (std::size_t i = 0; i < std::size(fields); ++i) {
+            text += (i > 0 ? "|" : "") + Escaped(fields[i]);
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+OfferRead ReadOfferFile(const std::string& text) {
+    const std::vector<std::string> lines = Lines(text);
+    if (lines.empty() || lines[0] != kOfferFileSignature) {
+        return {std::nullopt, "не является файлом предложения"};
+    }
+    const auto damaged = [](std::size_t line) {
+        return OfferRead{std::nullopt, "повреждён: строка " + std::to_string(line + 1)};
+    };
+    std::string values[std::size(kKeys)];
+    Offer offer;
+    std::size_t i = 1;
+    for (std::size_t k = 0; k < std::size(kKeys); ++k, ++i) {
+        const std::string key = std::string(kKeys[k]) + "=";
+        if (i >= lines.size() || lines[i].compare(0, key.size(), key) != 0) {
+            return damaged(i);
+        }
+        const auto fields = Fields(lines[i].substr(key.size()));
+        if (!fields || fields->size() != 1) {
+            return damaged(i);
+        }
+        values[k] = fields->front();
+    }
+    offer.number = values[0];
+    const auto started = ReadTime(values[1]);
+    const NumberRead vehicle = TryReadNumber(values[5]);
+    if (!started || vehicle.status != NumberRead::Status::Number || vehicle.value < 0 ||
+        vehicle.value >= kVehicleCount || vehicle.value != static_cast<int>(vehicle.value)) {
+        return damaged(started ? 6 : 2);
+    }
+    offer.started = *started;
+    offer.client = values[2];
+    offer.comment = values[3];
+    offer.vatRate = values[4];
+    offer.vehicle = static_cast<int>(vehicle.value);
+    offer.priceDate = values[6];
+    const std::string key = std::string(kPositionKey) + "=";
+    for (; i < lines.size(); ++i) {
+        if (lines[i].compare(0, key.size(), key) != 0 ||
+            offer.positions.size() >= kOfferMaxPositions) {
+            return damaged(i);
+        }
+        const auto fields = Fields(lines[i].substr(key.size()));
+        const auto position = fields ? ReadPosition(*fields) : std::nullopt;
+        if (!position) {
+            return damaged(i);
+        }
+        offer.positions.push_back(*position);
+    }
+    return {offer, {}};
+}
+
+}  // namespace tesmarik

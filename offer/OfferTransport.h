@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "loading/Vehicles.h"
+#include "offer/OfferPosition.h"
+
+namespace tesmarik {
+
+// The vehicles one position needs by itself, or why none can be counted.
+struct VehicleNeed {
+    std::optional<double> vehicles;
+    std::string problem;  // "нет норм погрузки", said in the position's row
+};
+
+// The vehicles a consignment of the position's size and quantity needs, computed as the
+// loading tab computes it for that vehicle, the capacity typed there (its text) and the
+// position's average length: a diameter of the vehicle's list takes its norm, one below
+// 219 mm on a vehicle of the full list is estimated from the body as the tab's typed
+// diameter is; any other diameter is not covered by the vehicle's norms.
+VehicleNeed VehiclesForPosition(VehicleKind vehicle, const OfferPosition& p,
+                                const std::string& capacityText);
+
+// The vehicles a total mass needs by carrying capacity alone (whole vehicles, rounded up);
+// none when the capacity text is not a positive number.
+std::optional<double> VehiclesByCapacity(double totalMass, const std::string& capacityText);
+
+}  // namespace tesmarik

@@ -1,0 +1,103 @@
+#include "tabs/offer/OfferDocuments.h"
+
+#include "common/Error.h"
+#include "form/SellerIdentity.h"
+#include "offer/OfferDocument.h"
+#include "offer/OfferFile.h"
+
+namespace tesmarik {
+
+namespace {
+
+const SaveDialogRequest kOfferFiles{"Предложения Тесмарика|*.offer", "offer"};
+
+SellerLines Seller() {
+    return {kSellerName, kSellerSiteCaption, kSellerDisplayEmail};
+}
+
+// The figures of an offer that has positions; throws the message otherwise.
+OfferFigures FiguresToSend(const OfferState& s, const std::string& capacity) {
+    if (!s.started || s.offer.positions.empty()) {
+        throw Error("В предложении нет позиций");
+    }
+    return ComputeOffer(s.offer, capacity);
+}
+
+}  // namespace
+
+void CopyOffer(const OfferState& s, const std::string& capacity, Platform& platform) {
+    platform.CopyText(OfferClipboardText(s.offer, FiguresToSend(s, capacity)));
+}
+
+void PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform) {
+    const OfferFigures figures = FiguresToSend(s, capacity);
+    platform.Print(OfferReport(s.offer, figures, Seller(), platform.Now()));
+}
+
+void SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform) {
+    const OfferFigures figures = FiguresToSend(s, capacity);
+    if (const auto path = platform.SaveDialog({"PDF|*.pdf", "pdf"})) {
+        platform.WritePdf(*path, OfferReport(s.offer, figures, Seller(), platform.Now()));
+    }
+}
+
+void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform) {
+    const OfferFigures figures = FiguresToSend(s, capacity);
+    if (const auto path = platform.SaveDialog({"Книга Excel|*.xlsx", "xlsx"})) {
+        platform.WriteWorkbook(*path, OfferWorkbook(s.offer, figures, Seller()));
+    }
+}
+
+bool SaveOffer(OfferState& s, Platform& platform) {
+    const auto path = platform.SaveDialog(kOfferFiles);
+    if (!path) {
+        return false;
+    }
+    platform.WriteTextFile(*path, OfferFileText(s.offer));
+    s.path = *path;
+    s.unsaved = false;
+    return true;
+}
+
+void OpenOffer(OfferState& s, Platform& platform) {
+    if (!MayCloseOffer(s, platform)) {
+        return;
+    }
+    const auto path = platform.OpenDialog(kOfferFiles);
+    if (!path) {
+        return;
+    }
+    const std::string text = platform.ReadTextFile(*path, kOfferFileMaxBytes);
+    OfferRead read = text.size() > kOfferFileMaxBytes
+                         ? OfferRead{std::nullopt, "не является файлом предложения"}
+                         : ReadOfferFile(text);
+    if (!read.offer) {
+        platform.ShowMessage("Файл \"" + *path + "\" " + read.problem +
+                             ". Открытое предложение не изменилось.");
+        return;
+    }
+    s.offer = std::move(*read.offer);
+    s.started = true;
+    s.unsaved = false;
+    s.path = *path;
+    s.typed.clear();
+}
+
+bool MayCloseOffer(OfferState& s, Platform& platform) {
+    if (!s.unsaved || !s.started) {
+        return true;
+    }
+    switch (
+        platform.AskToSave("Предложение № " + s.offer.number + " изменено. Сохранить изменения?")) {
+        case SaveAnswer::Save:
+            return SaveOffer(s, platform);
+        case SaveAnswer::Discard:
+            s = OfferState{};
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+}  // namespace tesmarik

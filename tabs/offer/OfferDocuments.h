@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "common/Platform.h"
+#include "tabs/offer/OfferState.h"
+
+namespace tesmarik {
+
+// What the buttons of the offer's window make of it: the table on the clipboard, the
+// document on paper, in a PDF file and in a workbook. The capacity is the text of the
+// loading tab's capacity field. An offer without positions makes nothing and says so.
+void CopyOffer(const OfferState& s, const std::string& capacity, Platform& platform);
+void PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform);
+void SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform);
+void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform);
+
+// "Сохранить предложение…": the save dialog, then the offer file; true once saved.
+bool SaveOffer(OfferState& s, Platform& platform);
+// "Открыть предложение…": the open dialog, then the file, which replaces the offer only
+// when it is one (a foreign or damaged file is refused with a message, the open offer
+// kept). Changes not yet saved are offered for saving first.
+void OpenOffer(OfferState& s, Platform& platform);
+// Before the offer's changes would be lost: whether to save them. False when the user
+// cancels (or cancels the save); "Нет" discards the offer.
+bool MayCloseOffer(OfferState& s, Platform& platform);
+
+}  // namespace tesmarik

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "common/DateTime.h"
+#include "form/TForm2.h"
+#include "form/TForm3.h"
+#include "price/CostState.h"
+#include "tabs/offer/OfferState.h"
+
+namespace tesmarik {
+
+// Fills the offer's window: its fields, the table and the totals, every figure computed
+// before any is shown. The capacity is the text of the loading tab's capacity field.
+void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity);
+
+// "В предложение" of the cost window: the position it prices, with the diameter and the
+// wall chosen there and the quantity typed, joins the offer, which starts at `now` when
+// none is started. Throws what the cost window says is wrong with its input.
+void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const DateTime& now,
+                       const std::string& priceDate);
+
+// The number, client, comment or VAT rate typed.
+void OfferFieldsChange(const TForm3& f, OfferState& s);
+// Another vehicle chosen.
+void OfferComboBox1Change(const TForm3& f, OfferState& s);
+// A key typed into the grid: into the quantity of a position, or Delete, which removes
+// the position of the current row. Other columns take nothing.
+void StringGrid1KeyPress(TForm3& f, OfferState& s, char32_t key);
+// Removes the position of the grid's current row; a row without one does nothing.
+void RemoveCurrentPosition(const TForm3& f, OfferState& s);
+
+}  // namespace tesmarik

@@ -1,0 +1,152 @@
+// The commercial offer's window on the real display: reached from the price grid's menu
+// through the cost window, beside the main window, its quantities typed in its grid.
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "offer/OfferPosition.h"
+#include "tests/display/RealWindow.h"
+#include "tests/display/Steps.h"
+
+namespace tesmarik {
+namespace {
+
+class OfferWindow : public RealWindowWithPrices {
+protected:
+    QtBinding* Binding(const char* form) { return window_->Binding().DialogBinding(form); }
+    QString LabelText(const char* name) {
+        auto* label = qobject_cast<QLabel*>(Binding("Form3")->WidgetOf(name));
+        return label != nullptr ? label->text() : QString("no label");
+    }
+
+    QMenu* MenuOnRow(XUser& user, int row) {
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        const QPoint at =
+            user.OnGui([&] { return grid->visualRect(grid->model()->index(row, 1)).center(); });
+        user.RightClick(grid->viewport(), at);
+        EXPECT_TRUE(
+            user.WaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+        return user.OnGui([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); });
+    }
+
+    void Choose(XUser& user, QMenu* menu, const QString& caption) {
+        const QPoint at = user.OnGui([&] {
+            for (QAction* a : menu->actions()) {
+                if (a->text() == caption) {
+                    return menu->actionGeometry(a).center();
+                }
+            }
+            return QPoint(-1, -1);
+        });
+        ASSERT_NE(at, QPoint(-1, -1)) << caption.toStdString();
+        user.Click(menu, at);
+    }
+
+    // Row `row` (from 0) priced in the cost window at `quantity` metres and added.
+    void AddRow(XUser& user, int row, const char* quantity) {
+        Choose(user, MenuOnRow(user, row), "Добавить в предложение…");
+        ASSERT_TRUE(user.WaitFor([&] { return Binding("Form2") != nullptr; }));
+        user.Click(user.OnGui([&] { return Binding("Form2")->WidgetOf("Edit1"); }));
+        user.Type(quantity);
+        user.Click(user.OnGui([&] { return Binding("Form2")->WidgetOf("Button2"); }));
+        ASSERT_TRUE(user.WaitFor(
+            [&] { return Binding("Form2") == nullptr && Binding("Form3") != nullptr; }));
+    }
+};
+
+TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        // 57 × 3,5 at 78500 руб./т, then 89 × 4 at 76500 руб./т.
+        AddRow(user, 0, "1000");
+        QWidget* offer = user.OnGui([&] { return Binding("Form3")->TopLevel(); });
+        EXPECT_EQ(user.OnGui([&] { return offer->windowModality(); }), Qt::NonModal);
+        EXPECT_EQ(user.OnGui([&] { return offer->windowTitle(); }), "Коммерческое предложение");
+        // It opens beside the main window, not over it.
+        EXPECT_FALSE(
+            user.OnGui([&] { return offer->frameGeometry().intersects(Top()->frameGeometry()); }));
+        // The main window goes on taking input while the offer is open.
+        AddRow(user, 2, "500");
+        EXPECT_EQ(user.OnGui([&] { return Model().state.offer.offer.positions.size(); }), 2u);
+
+        // The quantity typed into the grid's cell: Backspace, then digits.
+        auto* grid = user.OnGui(
+            [&] { return static_cast<QTableWidget*>(Binding("Form3")->WidgetOf("StringGrid1")); });
+        const QPoint cell =
+            user.OnGui([&] { return grid->visualRect(grid->model()->index(0, 2)).center(); });
+        user.Click(grid->viewport(), cell);
+        for (int i = 0; i < 4; ++i) {
+            user.Key("BackSpace");
+        }
+        user.Type("2000");
+        ASSERT_TRUE(user.WaitFor(
+            [&] { return grid->item(0, 2) != nullptr && grid->item(0, 2)->text() == "2000"; }));
+        // 2000 m of 57 × 3,5 (4,62 kg/m) are 9,24 t.
+        EXPECT_EQ(user.OnGui([&] { return grid->item(0, 6)->text(); }), "9,24");
+
+        // The longest name of the sample list, a large cost, and sizes the platform's norms
+        // do not cover: each cell's text whole within its column.
+        Act(user, [](Window& w) {
+            AddPosition(w.state.offer.offer,
+                        {"n", "1020", "14", "17Г1С-У 13Г1С-У", "ТУ 1381-012-05757848-2005", "81000",
+                         QuantityUnit::Tonnes, 100000, 11.3});
+            PickText(w, w.form3.ComboBox1, "специальная платформа-трубовоз (RER Ovaza)");
+        });
+        ASSERT_EQ(user.OnGui([&] { return grid->rowCount(); }), 3);
+        EXPECT_EQ(user.OnGui([&] { return grid->item(0, 9)->text(); }), "нет норм погрузки");
+        EXPECT_EQ(user.OnGui([&] { return grid->item(2, 8)->text(); }), "8 100 000 000,00");
+        user.OnGui([&] {
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                for (int c = 0; c < grid->columnCount(); ++c) {
+                    const QString text =
+                        grid->item(r, c) != nullptr ? grid->item(r, c)->text() : "";
+                    EXPECT_LE(grid->fontMetrics().horizontalAdvance(text) + 6, grid->columnWidth(c))
+                        << text.toStdString();
+                }
+            }
+        });
+
+        // Every text whole, inside the window.
+        user.OnGui([&] {
+            for (QLabel* label : offer->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty() || label->wordWrap()) {
+                    continue;
+                }
+                const QRect on = QRect(label->mapTo(offer, QPoint(0, 0)), label->size());
+                EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+                EXPECT_TRUE(offer->rect().contains(on)) << label->text().toStdString();
+            }
+            for (QPushButton* button : offer->findChildren<QPushButton*>()) {
+                EXPECT_GE(button->width(), button->sizeHint().width() - 8)
+                    << button->text().toStdString();
+            }
+        });
+        const QImage shot = user.OnGui([&] { return OnScreen(offer); });
+        EXPECT_TRUE(SaveScreenshot(shot, "offer-window"));
+
+        // Delete removes the current row's position.
+        user.Key("Delete");
+        ASSERT_TRUE(user.WaitFor([&] { return Model().state.offer.offer.positions.size() == 2; }));
+        EXPECT_EQ(user.OnGui([&] { return grid->item(0, 1)->text(); }),
+                  "Труба 89×4 ст.20 ГОСТ 8732-78");
+
+        // Closing with changes not yet saved asks; "Нет" discards them and closes.
+        user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button7"); }));
+        ASSERT_TRUE(WaitForMessageBox(user));
+        user.OnGui([] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_NE(box->button(QMessageBox::Yes), nullptr);
+            box->button(QMessageBox::No)->click();
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return Binding("Form3") == nullptr; }));
+        EXPECT_FALSE(user.OnGui([&] { return Model().state.offer.started; }));
+    });
+}
+
+}  // namespace
+}  // namespace tesmarik

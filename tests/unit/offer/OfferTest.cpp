@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include "masscalc/MassFormulas.h"
+#include "offer/OfferDocument.h"
+#include "offer/OfferFile.h"
+#include "offer/OfferTotals.h"
+#include "offer/SumInWords.h"
+#include "price/PipeCost.h"
+
+namespace tesmarik {
+namespace {
+
+OfferPosition Pipe(const char* diameter, const char* wall, const char* price, QuantityUnit unit,
+                   double quantity) {
+    return {"n", diameter, wall, "17Г1С", "ГОСТ 20295-85", price, unit, quantity, 11.3};
+}
+
+Offer TwoSizes() {
+    Offer offer;
+    offer.number = "101226-1530";
+    offer.started = {2026, 12, 10, 15, 30, 0};
+    AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Metres, 1000));
+    AddPosition(offer, Pipe("720", "10", "80000", QuantityUnit::Tonnes, 25));
+    return offer;
+}
+
+TEST(OfferPosition, NameSaysSizeSteelAndStandard) {
+    EXPECT_EQ(PositionName(Pipe("530", "8", "78500", QuantityUnit::Metres, 1)),
+              "Труба 530×8 ст.17Г1С ГОСТ 20295-85");
+    OfferPosition bare{"v", "219", "6", "0", "", "договорн", QuantityUnit::Metres, 1, 11.3};
+    EXPECT_EQ(PositionName(bare), "Труба восстановленная 219×6");
+}
+
+TEST(OfferPosition, TheSameRowAndWallAddsToItsQuantity) {
+    Offer offer;
+    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Metres, 1000)), 0u);
+    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Metres, 500)), 0u);
+    ASSERT_EQ(offer.positions.size(), 1u);
+    EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 1500);
+
+    // Another wall of the same row, or the same size at another price, is another line.
+    EXPECT_EQ(AddPosition(offer, Pipe("530", "10", "78500", QuantityUnit::Metres, 10)), 1u);
+    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "79000", QuantityUnit::Metres, 10)), 2u);
+
+    // A quantity in another unit joins the line in the line's unit: 20 pipes of 11,3 m.
+    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Pieces, 20)), 0u);
+    EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 1500 + 20 * 11.3);
+}
+
+TEST(OfferPosition, ASumBeyondWhatCanBeTypedIsRefused) {
+    Offer offer;
+    AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Tonnes, 90000));
+    EXPECT_THROW(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Tonnes, 20000)),
+                 std::exception);
+    EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 90000);
+}
+
+TEST(OfferPosition, NumberIsProposedFromTheTimeTheOfferStarts) {
+    EXPECT_EQ(ProposedNumber({2026, 12, 10, 15, 30, 45}), "101226-1530");
+    EXPECT_EQ(ProposedNumber({2027, 1, 2, 3, 4, 5}), "020127-0304");
+}
+
+TEST(OfferTotals, EachPositionAsTheCostWindowAndTheirSums) {
+    const Offer offer = TwoSizes();
+    const OfferFigures f = ComputeOffer(offer, "60");
+    ASSERT_EQ(f.positions.size(), 2u);
+    // 1000 m of 530 × 8: 104,01 kg/m, 104,01 t, 88 pipes, 104,01 × 78500.
+    EXPECT_DOUBLE_EQ(f.positions[0].mass, 104.01);
+    EXPECT_DOUBLE_EQ(*f.positions[0].cost, 8164785);
+    // 25 t of 720 × 10: 0,02466 × 10 × 710 × 1,01 = 176,84 kg/m, 141,371 m, 12 pipes.
+    EXPECT_DOUBLE_EQ(f.positions[1].massPerMetre, 176.84);
+    EXPECT_DOUBLE_EQ(f.positions[1].length, 141.371);
+    EXPECT_DOUBLE_EQ(f.positions[1].pieces, 12);
+    EXPECT_DOUBLE_EQ(*f.positions[1].cost, 2000000);
+
+    EXPECT_DOUBLE_EQ(f.mass, 129.01);
+    EXPECT_DOUBLE_EQ(f.length, 1141.371);
+    EXPECT_DOUBLE_EQ(f.pieces, 100);
+    EXPECT_EQ(f.costKopecks, 1016478500);
+    EXPECT_FALSE(f.negotiableLeftOut);
+    // 10 164 785,00 × 22 / 122 = 1 832 994,0163...
+    EXPECT_EQ(f.vatKopecks, 183299402);
+
+    const OfferSummary s = SummaryOf(offer, f);
+    EXPECT_EQ(s.cost, "Стоимость: 10 164 785,00 руб.");
+    EXPECT_EQ(s.vat, "в том числе НДС 22 %: 1 832 994,02 руб.");
+    EXPECT_EQ(s.words,
+              "Десять миллионов сто шестьдесят четыре тысячи семьсот восемьдесят пять рублей "
+              "00 копеек");
+}
+
+TEST(OfferTotals, NegotiablePricesAreLeftOutOfTheCost) {
+    Offer offer = TwoSizes();
+    AddPosition(offer, Pipe("820", "10", "договорн", QuantityUnit::Metres, 100));
+    const OfferFigures f = ComputeOffer(offer, "60");
+    EXPECT_FALSE(f.positions[2].cost);
+    EXPECT_EQ(f.costKopecks, 1016478500);
+    EXPECT_TRUE(f.negotiableLeftOut);
+    // Its mass still counts.
+    EXPECT_DOUBLE_EQ(f.mass, RoundHalfUp(129.01 + f.positions[2].mass, 3));
+    EXPECT_EQ(PositionRow(offer, f, 2)[kCostColumn], "договорная");
+    EXPECT_EQ(PositionRow(offer, f, 2)[kPriceColumn], "договорн");
+    EXPECT_EQ(SummaryOf(offer, f).cost,
+              "Стоимость: 10 164 785,00 руб. без учёта позиций с договорной ценой");
+}
+
+TEST(OfferTotals, VatRateChangesOnlyTheVat) {
+    Offer offer = TwoSizes();
+    const OfferFigures at22 = ComputeOffer(offer, "60");
+    offer.vatRate = "20";
+    const OfferFigures at20 = ComputeOffer(offer, "60");
+    EXPECT_EQ(at20.costKopecks, at22.costKopecks);
+    EXPECT_DOUBLE_EQ(at20.mass, at22.mass);
+    // 10 164 785,00 × 20 / 120 = 1 694 130,8333...
+    EXPECT_EQ(at20.vatKopecks, 169413083);
+    for (const char* bad : {"", "abc", "-1", "101", "22%"}) {
+        offer.vatRate = bad;
+        const OfferFigures f = ComputeOffer(offer, "60");
+        EXPECT_FALSE(f.vatRate.value) << bad;
+        EXPECT_FALSE(f.vatRate.problem.empty()) << bad;
+        EXPECT_TRUE(SummaryOf(offer, f).vat.empty()) << bad;
+    }
+}
+
+TEST(OfferTotals, VatIncludedRoundsHalfUpToKopecks) {
+    EXPECT_EQ(VatIncluded(12200, 22), 2200);
+    EXPECT_EQ(VatIncluded(0, 22), 0);
+    EXPECT_EQ(VatIncluded(100, 0), 0);
+    EXPECT_EQ(VatIncluded(1, 100), 1);   // 0,5 kopecks up
+    EXPECT_EQ(VatIncluded(61, 22), 11);  // 10,999...
+}
+
+TEST(OfferTransport, CapacityAloneAndUncoveredSizes) {
+    EXPECT_EQ(VehiclesByCapacity(129.01, "60"), 3);
+    EXPECT_EQ(VehiclesByCapacity(120, "60"), 2);
+    EXPECT_EQ(VehiclesByCapacity(0.1 + 0.2, "0,3"), 1);
+    EXPECT_FALSE(VehiclesByCapacity(10, "0"));
+    EXPECT_FALSE(VehiclesByCapacity(10, "шестьдесят"));
+
+    // The platform takes 530 mm and up only; 508 mm is on no vehicle's list.
+    const auto uncovered = [](VehicleKind v, const char* d) {
+        return VehiclesForPosition(v, Pipe(d, "6", "1", QuantityUnit::Metres, 100), "60");
+    };
+    EXPECT_EQ(uncovered(VehicleKind::Platform, "219").problem, "нет норм погрузки");
+    EXPECT_EQ(uncovered(VehicleKind::StandardGondola, "508").problem, "нет норм погрузки");
+    EXPECT_TRUE(uncovered(VehicleKind::StandardGondola, "159").vehicles);
+    // The platform's 1420 mm has no norm and no body to estimate from.
+    EXPECT_FALSE(VehiclesForPosition(VehicleKind::Platform,
+                                     Pipe("1420", "16", "1", QuantityUnit::Metres, 100), "60")
+                     .vehicles);
+    EXPECT_EQ(VehiclesForPosition(VehicleKind::StandardGondola,
+                                  Pipe("530", "8", "1", QuantityUnit::Metres, 100), "")
+                  .problem,
+              "грузоподъёмность не задана");
+}
+
+TEST(OfferDocument, TableTotalsAndClipboard) {
+    const Offer offer = TwoSizes();
+    const OfferFigures f = ComputeOffer(offer, "60");
+    const std::string text = OfferClipboardText(offer, f);
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "№\tНаименование\tКол-во\tЕд.\tТруб, шт.\tДлина, м\tМасса, т\tЦена, руб./т\t"
+              "Стоимость, руб.\tТС");
+    EXPECT_NE(text.find("1\tТруба 530×8 ст.17Г1С ГОСТ 20295-85\t1000\tм\t88\t1000\t104,01\t"
+                        "78 500,00\t8 164 785,00\t"),
+              std::string::npos);
+
+    const Workbook book = OfferWorkbook(offer, f, {"Продавец", "www.x", "info@x"});
+    // The totals row sums the positions' column.
+    bool found = false;
+    for (const auto& row : book.rows) {
+        if (row.size() > kCostColumn && row[kCostColumn].kind == WorkbookCell::Kind::Formula &&
+            row[kCostColumn].text.rfind("=SUM(I", 0) == 0) {
+            found = true;
+            EXPECT_DOUBLE_EQ(row[kCostColumn].number, 10164785);
+        }
+    }
+    EXPECT_TRUE(found);
+
+    const PrintedReport report = OfferReport(offer, f, {"Продавец", "www.x", "info@x"}, {});
+    EXPECT_EQ(report.title, "Коммерческое предложение № 101226-1530 от 10.12.2026");
+    EXPECT_EQ(report.table.rows.size(), 2u);
+    EXPECT_EQ(report.table.heading.size(), report.table.widths.size());
+}
+
+TEST(OfferFile, SavedAndReadBackTheSame) {
+    Offer offer = TwoSizes();
+    offer.client = "ООО \"Трубстрой\" | склад\\2\nвторая строка";
+    offer.comment = "";
+    offer.vatRate = "20";
+    offer.vehicle = 3;
+    offer.priceDate = "10.12.2026";
+    AddPosition(offer, Pipe("820", "9,5", "договорн", QuantityUnit::Pieces, 7));
+    const OfferRead read = ReadOfferFile(OfferFileText(offer));
+    ASSERT_TRUE(read.offer) << read.problem;
+    const Offer& back = *read.offer;
+    EXPECT_EQ(back.number, offer.number);
+    EXPECT_EQ(ShortDateTime(back.started), ShortDateTime(offer.started));
+    EXPECT_EQ(back.client, offer.client);
+    EXPECT_EQ(back.vatRate, "20");
+    EXPECT_EQ(back.vehicle, 3);
+    EXPECT_EQ(back.priceDate, offer.priceDate);
+    ASSERT_EQ(back.positions.size(), 3u);
+    const OfferFigures before = ComputeOffer(offer, "60");
+    const OfferFigures after = ComputeOffer(back, "60");
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(PositionRow(back, after, i), PositionRow(offer, before, i));
+    }
+    EXPECT_EQ(OfferFileText(back), OfferFileText(offer));
+}
+
+TEST(OfferFile, ForeignAndDamagedFilesAreRefused) {
+    EXPECT_EQ(ReadOfferFile("").problem, "не является файлом предложения");
+    EXPECT_EQ(ReadOfferFile("n;530;8;17Г1С\n").problem, "не является файлом предложения");
+    const std::string good = OfferFileText(TwoSizes());
+    EXPECT_TRUE(ReadOfferFile(good).offer);
+    // Windows line ends are read as well.
+    std::string crlf;
+    for (const char c : good) {
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    EXPECT_TRUE(ReadOfferFile(crlf).offer);
+
+    const auto damaged = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return ReadOfferFile(text);
+    };
+    EXPECT_EQ(damaged("ндс=22", "").problem, "повреждён: строка 6");
+    EXPECT_EQ(damaged("тс=0", "тс=5").problem, "повреждён: строка 7");
+    EXPECT_EQ(damaged("начато=2026-12-10", "начато=2026-13-10").problem, "повреждён: строка 3");
+    EXPECT_FALSE(damaged("|м|1000|", "|км|1000|").offer);
+    EXPECT_FALSE(damaged("|м|1000|", "|м|-5|").offer);
+    EXPECT_FALSE(damaged("|530|8|", "|530|300|").offer);
+    EXPECT_FALSE(damaged("|11,3\n", "|11,3|лишнее\n").offer);
+    EXPECT_FALSE(damaged("номер=101226", "номер=\\x101226").offer);
+    EXPECT_FALSE(damaged("позиция=n", "позиции=n").offer);
+}
+
+}  // namespace
+}  // namespace tesmarik
