@@ -1,5 +1,6 @@
 #include "qt/platform/CurlTransfer.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <QSocketNotifier>
 #include <algorithm>
@@ -94,6 +95,7 @@ void CurlTransfer::Run(QProgressDialog& progress) {
     QObject::connect(&progress, &QProgressDialog::canceled, &loop_, cancel);
     QObject::connect(&progress, &QDialog::rejected, &loop_, cancel);
     lastData_.start();
+    sinceOthersHadTheirTurn_.start();
     stall_.start(limits_.stall);
     // libcurl asks for its first call through the timer.
     waiting_ = true;
@@ -196,6 +198,23 @@ void CurlTransfer::Act(curl_socket_t socket, int mask) {
         }
         updating_ = false;
     }
+    LetOthersHaveTheirTurn();
+}
+
+void CurlTransfer::LetOthersHaveTheirTurn() {
+    // Windows hands out timer messages, and input after posted messages, only when the
+    // queue runs dry, which a server flooding the connection never lets it do: the Cancel
+    // button and the stall timer would never be heard. Every tenth of a second the other
+    // events are taken in with the sockets set aside.
+    constexpr qint64 kTurnEveryMilliseconds = 100;
+    if (givingOthersTheirTurn_ || finished_ ||
+        sinceOthersHadTheirTurn_.elapsed() < kTurnEveryMilliseconds) {
+        return;
+    }
+    givingOthersTheirTurn_ = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    sinceOthersHadTheirTurn_.restart();
+    givingOthersTheirTurn_ = false;
 }
 
 bool CurlTransfer::TakeHeader(std::string_view line) {

@@ -64,6 +64,9 @@ private:
     // Lets libcurl work on a socket that is ready, or on its timer, and shows the bytes.
     void Act(curl_socket_t socket, int mask);
 
+    // Lets the timers and the user's input through while the sockets keep the queue full.
+    void LetOthersHaveTheirTurn();
+
     bool TakeHeader(std::string_view line);
 
     bool TakeBody(std::string_view bytes);
@@ -92,6 +95,8 @@ private:
     std::string body_;
     qint64 shown_ = 0;
     bool updating_ = false;
+    QElapsedTimer sinceOthersHadTheirTurn_;
+    bool givingOthersTheirTurn_ = false;
 };
 
 }  // namespace tesmarik
