@@ -51,6 +51,21 @@ bool MakeFolder(const QString& folder) {
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// Whether the nearest thing that exists on the way up to the folder is a file, in whose
+// place no folder can be made. Windows' C runtime leaves errno unset when that stops mkdir.
+bool AFileStandsInTheWay(const QString& folder) {
+    for (QFileInfo info(folder);;) {
+        if (info.exists()) {
+            return !info.isDir();
+        }
+        const QFileInfo up(info.absolutePath());
+        if (up.absoluteFilePath() == info.absoluteFilePath()) {
+            return false;
+        }
+        info = up;
+    }
+}
+
 }  // namespace
 
 PriceFileWriter::PriceFileWriter(const std::string& path)
@@ -61,7 +76,7 @@ bool PriceFileWriter::Open() {
     const QString folder = info.absolutePath();
     errno = 0;
     if (!MakeFolder(folder)) {
-        return Fail(QFileInfo(folder).exists() ? ENOTDIR : errno);
+        return Fail(AFileStandsInTheWay(folder) ? ENOTDIR : errno);
     }
     if (info.isDir()) {
         return Fail(EISDIR);
