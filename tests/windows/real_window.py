@@ -131,6 +131,17 @@ class Desktop:
             time.sleep(0.5)
         raise RuntimeError(f"no window named {name!r} within {seconds} s")
 
+    def wait_dialog(self, main, seconds=30):
+        """Waits until a window other than the main one is active (Wine's save dialog has
+        no title to search by)."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            active = self.x("getactivewindow", check_status=False)
+            if active and active != main:
+                return active
+            time.sleep(0.5)
+        raise RuntimeError(f"no dialog over the window within {seconds} s")
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
                        timeout=30)
@@ -200,7 +211,9 @@ def main():
 
         # The worked example on the mass tab.
         w.click(TABS[0])
-        w.pick(MASS["ComboBox1"], "У")
+        # "Универсальный" is the list's first item (xdotool types no Cyrillic letters).
+        w.click(MASS["ComboBox1"])
+        w.keys("Home", "Return")
         w.pick(MASS["ComboBox2"], "530")
         w.pick(MASS["ComboBox3"], "8")
         w.click(MASS["RadioGroup2.0"])
@@ -226,7 +239,7 @@ def main():
         w.keys("Return")
         w.click(MASS["Button1"])
         w.click(MASS["Button11"])
-        desktop.wait_window("Сохранить|Save", 30)
+        desktop.wait_dialog(wid)
         time.sleep(1)
         desktop.screenshot(shots / "wine-save-dialog.png")
         target = work / "lengths"
@@ -251,8 +264,10 @@ def main():
         w.click(TABS[2])
         time.sleep(3)
         desktop.screenshot(shots / "wine-price-prompt.png")
-        # A missing price file is downloaded at once; a question, if any, is answered yes.
-        for _ in range(20):
+        # The program asks whether to download the missing list: "OK", the default button.
+        desktop.wait_dialog(wid)
+        w.keys("Return")
+        for _ in range(40):
             if price_file.exists():
                 break
             time.sleep(0.5)
