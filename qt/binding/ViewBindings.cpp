@@ -160,6 +160,7 @@ public:
         QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
             shown_ = edit_->toPlainText();
             ChangeText(binding_.Model(), memo_, shown_.toStdString());
+            told_ = memo_.Lines;
         });
         // The user's selection is the field's own state, not an event of the program: the
         // model keeps it up to date without running a handler.
@@ -176,6 +177,15 @@ protected:
         edit_->setLineWrapMode(memo_.WordWrap ? QPlainTextEdit::WidgetWidth
                                               : QPlainTextEdit::NoWrap);
         SyncFont(edit_);
+        // Only lines the program wrote are shown anew. The lines the field itself told the
+        // model may read differently (a line break at the end, a carriage return): writing
+        // them back would undo the user's typing, and, during a paste still under way,
+        // pull the text from under the field's own edit.
+        if (synced_ && memo_.Lines == told_) {
+            ShowProgramSelection();
+            return;
+        }
+        told_ = memo_.Lines;
         QString text;
         for (std::size_t i = 0; i < memo_.Lines.size(); ++i) {
             if (i > 0) {
@@ -195,9 +205,7 @@ protected:
             // A new text starts without a selection.
             ReadSelection();
         }
-        if (memo_.SelStart != seenStart_ || memo_.SelLength != seenLength_) {
-            ShowSelection();  // the program selected
-        }
+        ShowProgramSelection();
     }
 
 private:
@@ -207,6 +215,12 @@ private:
         memo_.SelLength = CharsBefore(shown_, cursor.selectionEnd()) - memo_.SelStart;
         seenStart_ = memo_.SelStart;
         seenLength_ = memo_.SelLength;
+    }
+
+    void ShowProgramSelection() {
+        if (memo_.SelStart != seenStart_ || memo_.SelLength != seenLength_) {
+            ShowSelection();
+        }
     }
 
     void ShowSelection() {
@@ -222,6 +236,8 @@ private:
     Memo& memo_;
     QPlainTextEdit* edit_ = nullptr;
     QString shown_;
+    // The lines the model took from the field when the user last changed its text.
+    std::vector<std::string> told_;
     // The selection the model last heard of from the field or showed in it.
     std::size_t seenStart_ = 0;
     std::size_t seenLength_ = 0;
