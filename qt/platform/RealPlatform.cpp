@@ -21,8 +21,10 @@
 #include "common/Error.h"
 #include "files/QtFiles.h"
 #include "files/QtText.h"
+#include "files/WriteLimit.h"
 #include "form/SellerIdentity.h"
 #include "printing/ReportPages.h"
+#include "qt/platform/ScreenPlace.h"
 
 namespace tesmarik {
 
@@ -69,6 +71,10 @@ void FitOnScreen(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+RealPlatform::RealPlatform() {
+    SurviveFileSizeLimit();
+}
 
 void RealPlatform::BeforeDialog() const {
     if (beforeDialog_) {

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "qt/platform/Downloader.h"
 #include "common/Platform.h"
+#include "qt/platform/Downloader.h"
 
 namespace tesmarik {
 
@@ -13,7 +13,7 @@ namespace tesmarik {
 // the download module for the download, the file system and the clock.
 class RealPlatform : public Platform {
 public:
-    RealPlatform() = default;
+    RealPlatform();
 
     // Dialogs are centred on (and modal to) the window once it exists.
     void SetDialogParent(QWidget* parent) { parent_ = parent; }
