@@ -1,5 +1,6 @@
 #include "qt/binding/QtBinding.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeySequence>
 #include <QShortcut>
@@ -9,6 +10,7 @@
 
 #include "app/UserActions.h"
 #include "qt/binding/QtKindBindings.h"
+#include "qt/platform/ScreenPlace.h"
 
 namespace tesmarik {
 
@@ -87,9 +89,15 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
     top_->installEventFilter(closer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), top_);
     QObject::connect(escape, &QShortcut::activated, top_, [this] {
+        // Esc in an open drop-down list closes the list alone; the next Esc the window.
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+            return;
+        }
         Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
     });
-    top_->move(owner->geometry().center() - top_->rect().center());
+    top_->move(
+        WithinScreen(owner->geometry().center() - top_->rect().center(), top_->size(), owner));
     top_->show();
     if (Control* active = FormOf(registry_).ActiveControl) {
         Bind(*active)->Widget()->setFocus();

@@ -54,15 +54,11 @@ void FitOnScreen(QFileDialog& dialog) {
     if (screen == nullptr) {
         return;
     }
-    constexpr int kTitleBar = 32;
-    const QRect room = screen->availableGeometry().adjusted(8, kTitleBar, -8, -8);
-    const QSize size = QSize(720, 440).boundedTo(room.size());
+    const QRect room = screen->availableGeometry();
+    const QSize size = QSize(720, 440).boundedTo(room.size() - QSize(16, 40));
     dialog.resize(size);
     const QPoint centre = parent != nullptr ? parent->frameGeometry().center() : room.center();
-    QRect placed(QPoint(centre.x() - size.width() / 2, centre.y() - size.height() / 2), size);
-    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - size.width() + 1));
-    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - size.height() + 1));
-    dialog.move(placed.topLeft());
+    dialog.move(WithinScreen(centre - QPoint(size.width() / 2, size.height() / 2), size, parent));
     for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
         list->header()->setStretchLastSection(false);
         list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -92,7 +88,8 @@ bool RealPlatform::AskAt(int left, int top, const std::string& text) {
     BeforeDialog();
     QMessageBox box(QMessageBox::Information, kProgramTitle, Q(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
-    box.move(left, top);
+    box.adjustSize();
+    box.move(WithinScreen(QPoint(left, top), box.size(), parent_));
     return box.exec() == QMessageBox::Ok;
 }
 

@@ -1,7 +1,10 @@
 // The price grid's context menu and the cost window it opens, on the real display.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTableWidget>
 
 #include "tests/display/RealWindow.h"
@@ -145,6 +148,72 @@ TEST_F(CostWindow, OpenInMassTabPicksTheRowsSize) {
         EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox3.Text; }), "4");
         auto* wall = user.OnGui([&] { return W("ComboBox3"); });
         EXPECT_TRUE(user.OnGui([&] { return wall->isVisible(); }));
+    });
+}
+
+// Esc in an open drop-down of the cost window closes the list alone, keeping what was
+// typed; a second Esc closes the window.
+TEST_F(CostWindow, EscClosesAnOpenListBeforeTheWindow) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        // The second position: 76 with the walls 4, 5 and 6 to pick from.
+        QMenu* menu = MenuOnRow(user, 1);
+        ASSERT_NE(menu, nullptr);
+        Choose(user, menu, 0);
+        ASSERT_TRUE(DialogShown(user)) << "the cost window";
+        QWidget* quantity = user.OnGui([&] { return Dialog()->WidgetOf("Edit1"); });
+        user.Click(quantity);
+        user.Type("100");
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form2.Edit1.Text == "100"; }))
+            << "the typed quantity";
+
+        auto* walls =
+            user.OnGui([&] { return qobject_cast<QComboBox*>(Dialog()->WidgetOf("ComboBox2")); });
+        ASSERT_NE(walls, nullptr);
+        user.Click(walls);
+        ASSERT_TRUE(user.WaitFor([&] { return walls->view()->isVisible(); })) << "the open list";
+        user.Key("Escape");
+        ASSERT_TRUE(user.WaitFor([&] { return !walls->view()->isVisible(); })) << "the list closed";
+        user.Settle(300);
+        EXPECT_TRUE(
+            user.OnGui([&] { return Dialog() != nullptr && Dialog()->TopLevel()->isVisible(); }));
+        EXPECT_EQ(user.OnGui([&] { return Model().form2.Edit1.Text; }), "100");
+
+        user.Key("Escape");
+        EXPECT_TRUE(user.WaitFor([&] { return Dialog() == nullptr; })) << "the window closed";
+    });
+}
+
+// The cost window of a main window standing at the bottom right of the screen opens
+// wholly within the screen's available area, its button "Закрыть" included.
+TEST_F(CostWindow, OpensWithinTheScreenWhereverTheMainWindowStands) {
+    RunAsUser([&](XUser& user) {
+        user.OnGui([&] {
+            const QRect room = Top()->screen()->availableGeometry();
+            Top()->move(room.bottomRight() -
+                        QPoint(Top()->frameGeometry().width(), Top()->frameGeometry().height()));
+        });
+        ASSERT_TRUE(user.WaitFor([&] {
+            return Top()->screen()->availableGeometry().contains(Top()->frameGeometry()) &&
+                   Top()->frameGeometry().bottom() >
+                       Top()->screen()->availableGeometry().bottom() - 30;
+        })) << "the main window at the bottom right";
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        QMenu* menu = MenuOnRow(user, 2);
+        ASSERT_NE(menu, nullptr);
+        Choose(user, menu, 0);
+        ASSERT_TRUE(DialogShown(user)) << "the cost window";
+        user.Settle(300);
+        EXPECT_TRUE(user.OnGui([&] {
+            return Top()->screen()->availableGeometry().contains(
+                Dialog()->TopLevel()->frameGeometry());
+        })) << user.OnGui([&] {
+            const QRect r = Dialog()->TopLevel()->frameGeometry();
+            return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
+                   std::to_string(r.width()) + "x" + std::to_string(r.height());
+        });
     });
 }
 
