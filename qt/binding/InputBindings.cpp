@@ -136,6 +136,9 @@ public:
         // it is the window's, as when the pointer merely rests there.
         box_->setFocusPolicy(Qt::StrongFocus);
         box_->installEventFilter(new WheelGuard(box_, true));
+        // Enter in an editable list keeps the typed text: the list's items are the model's,
+        // and an item Qt added of its own would be picked as one the model does not have.
+        box_->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
             binding_.Act([this, index](Window& w) { PickItem(w, box_model_, index); });
         });

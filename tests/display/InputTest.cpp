@@ -66,6 +66,87 @@ TEST_F(Input, TheFilterErrorBoxClosesWithEnterEscAndStaysClosed) {
     });
 }
 
+// Enter in the price filter's diameter or wall field keeps the typed text and filters by
+// it, as the released key does; so after a pasted number ending in a line break.
+TEST_F(Input, EnterInAFilterFieldKeepsItsText) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        const auto onlyRowsOf = [&](int column, const std::string& size) {
+            return user.OnGui([&] {
+                const StringGrid& grid = Model().form.Tabl;
+                if (grid.RowCount < 2 || grid.Cell(column, 1).empty()) {
+                    return false;
+                }
+                for (int row = 1; row < grid.RowCount; ++row) {
+                    if (grid.Cell(column, row) != size) {
+                        return false;
+                    }
+                }
+                return true;
+            });
+        };
+        struct Field {
+            const char* name;
+            const char* typed;
+            int column;
+        };
+        for (const Field field : {Field{"ComboBox7", "530", 1}, Field{"ComboBox8", "8", 2}}) {
+            QWidget* box = user.OnGui([&] { return W(field.name); });
+            user.Click(box, QPoint(6, 10));
+            user.Type(field.typed);
+            user.Key("Return");
+            user.Settle(300);
+            EXPECT_EQ(user.OnGui([&] { return Model().form.Find(field.name)->Text; }), field.typed)
+                << field.name;
+            EXPECT_EQ(user.OnGui([&] {
+                return static_cast<QComboBox*>(box)->currentText().toStdString();
+            }),
+                      field.typed)
+                << field.name;
+            EXPECT_TRUE(onlyRowsOf(field.column, field.typed)) << field.name;
+        }
+
+        Act(user, [](Window& w) {
+            ChangeText(w, w.form.ComboBox7, "");
+            ChangeText(w, w.form.ComboBox8, "");
+        });
+        QWidget* diameter = user.OnGui([&] { return W("ComboBox7"); });
+        user.OnGui([] { QGuiApplication::clipboard()->setText("530\n"); });
+        user.Click(diameter, QPoint(6, 10));
+        user.Key("v", "Control_L");
+        user.Key("Return");
+        user.Settle(300);
+        EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox7.Text.substr(0, 3); }), "530");
+        EXPECT_TRUE(onlyRowsOf(1, "530"));
+    });
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the tab in front from anywhere in the window: a
+// field, the price grid, a report.
+TEST_F(Input, CtrlTabChangesTheTabFromAnywhere) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        user.OnGui([&] { W("ComboBox1")->setFocus(); });
+        user.Key("Tab", "Control_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 1; }))
+            << "from a field of the mass tab";
+        ShowTab(user, 2);
+        user.OnGui([&] { W("Tabl")->setFocus(); });
+        user.Key("Tab", "Control_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 3; }))
+            << "from the price grid";
+        user.Key("Tab", "Control_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 0; }))
+            << "round from the last tab";
+        ShowTab(user, 1);
+        Act(user, [](Window& w) { ClickControl(w, w.form.BitBtn2); });
+        user.Click(user.OnGui([&] { return W("Memo3"); }));
+        user.Key("Tab", "Control_L+Shift_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 0; }))
+            << "back from the report";
+    });
+}
+
 // A closed list changes with the wheel only when it has the focus; the tab bar never.
 TEST_F(Input, TheWheelChangesOnlyAFocusedList) {
     RunAsUser([&](XUser& user) {
