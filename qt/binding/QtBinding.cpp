@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTimer>
@@ -35,6 +36,24 @@ protected:
 private:
     QtBinding& binding_;
     FormControl& form_;
+};
+
+// Esc while a drop-down list is open belongs to the list. Qt's list closes itself when it
+// is asked whether it takes the key, yet says no, so that the window's own Esc would fire
+// too and close the window: the question is answered yes here, before the list hears it.
+class PopupKeepsEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            QApplication::activePopupWidget() != nullptr) {
+            event->accept();
+        }
+        return false;
+    }
 };
 
 // A control's widget is made when the control first shows; the timer has no place on
@@ -87,13 +106,10 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
     auto* closer = new CloseFilter(*this, FormOf(registry_));
     closer->setParent(top_);
     top_->installEventFilter(closer);
+    // Esc closes the window; in an open drop-down list it closes the list alone.
+    qApp->installEventFilter(new PopupKeepsEscape(top_));
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), top_);
     QObject::connect(escape, &QShortcut::activated, top_, [this] {
-        // Esc in an open drop-down list closes the list alone; the next Esc the window.
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            popup->close();
-            return;
-        }
         Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
     });
     top_->move(
