@@ -2,6 +2,9 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
@@ -153,9 +156,21 @@ void BindingBase::RouteKeys(QWidget* target) {
 }
 
 void BindingBase::TakeTyping(QLineEdit* edit) {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& typed) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit](const QString& typed) {
+        QString text = typed;
+        // A one-line field takes a pasted text up to its first line break, as the desktop's
+        // one-line fields do: "530" and a line break copied from a list give "530". What
+        // stood after the cursor stays.
+        const int lineBreak = text.indexOf(QRegularExpression("[\r\n]"));
+        if (lineBreak >= 0) {
+            const int cursor = std::max(edit->cursorPosition(), lineBreak);
+            text = text.left(lineBreak) + text.mid(cursor).remove(QRegularExpression("[\r\n]"));
+            const QSignalBlocker quiet(edit);
+            edit->setText(text);
+            edit->setCursorPosition(lineBreak);
+        }
         binding_.Act(
-            [this, text = typed.toStdString()](Window& w) { ChangeText(w, control_, text); });
+            [this, text = text.toStdString()](Window& w) { ChangeText(w, control_, text); });
     });
 }
 
