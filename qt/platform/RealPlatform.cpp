@@ -144,7 +144,18 @@ bool RealPlatform::Print(const PrintedReport& report) {
 void RealPlatform::OpenAddress(const std::string& address) {
     // QUrl keeps the Cyrillic subject of a mailto address as Unicode; the desktop hands it
     // to the mail program percent-encoded in UTF-8, which mail programs show as letters.
-    QDesktopServices::openUrl(QUrl(Q(address)));
+    if (QDesktopServices::openUrl(QUrl(Q(address)))) {
+        return;
+    }
+    // No browser or mail program: the user is told, with the address to copy.
+    BeforeDialog();
+    QMessageBox box(QMessageBox::Warning, kProgramTitle,
+                    QString::fromUtf8("Не удалось открыть адрес: в системе нет программы, "
+                                      "которая его открывает.\n\n") +
+                        Q(address),
+                    QMessageBox::Ok, parent_);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 bool RealPlatform::Download(const std::string& address, const std::string& path) {
