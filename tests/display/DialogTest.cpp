@@ -259,5 +259,41 @@ TEST_F(Dialogs, ALinkNoProgramCanOpenIsSaidWithItsAddress) {
     }
 }
 
+// The save dialog names the kinds of the entries of its file list in Russian: a folder is
+// "Папка", not "Folder".
+TEST_F(Dialogs, TheSaveDialogsFileListIsRussian) {
+    ASSERT_TRUE(QDir(home_.path()).mkpath("Documents/reports"));
+    Open();
+    RunAsUser([&](XUser& user) {
+        Act(user, [](Window& w) {
+            ChangePage(w, w.form.PageControl1, 1);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        user.Click(user.OnGui([&] { return W("BitBtn3"); }));
+        ASSERT_TRUE(user.WaitFor([] {
+            return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr;
+        })) << "the save dialog";
+        auto* dialog = user.OnGui([] { return qobject_cast<QFileDialog*>(OpenDialog()); });
+        user.OnGui([&] { dialog->setViewMode(QFileDialog::Detail); });
+        QString kinds;
+        EXPECT_TRUE(user.WaitFor(
+            [&] {
+                kinds.clear();
+                for (const QTreeView* list : dialog->findChildren<QTreeView*>()) {
+                    const QAbstractItemModel* model = list->model();
+                    const QModelIndex root = list->rootIndex();
+                    for (int row = 0; row < model->rowCount(root); ++row) {
+                        kinds += model->index(row, 2, root).data().toString() + "|";
+                    }
+                }
+                return kinds.contains(QString::fromUtf8("Папка"));
+            },
+            10000))
+            << kinds.toStdString();
+        EXPECT_FALSE(kinds.contains("Folder")) << kinds.toStdString();
+        user.Key("Escape");
+    });
+}
+
 }  // namespace
 }  // namespace tesmarik
