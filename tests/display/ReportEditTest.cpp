@@ -37,7 +37,7 @@ TEST_F(ReportEdit, LineBreaksTypedOrPastedStay) {
         user.Type("abc");
         user.Key("Return");
         user.Type("def");
-        EXPECT_TRUE(user.WaitFor([&] { return Shown(user, report) == "Memo2abc\ndef"; }))
+        EXPECT_TRUE(user.WaitFor([&] { return report->toPlainText() == "Memo2abc\ndef"; }))
             << Shown(user, report);
 
         user.OnGui([] { QGuiApplication::clipboard()->setText("x\n"); });
