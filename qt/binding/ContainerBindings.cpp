@@ -13,6 +13,7 @@
 #include "app/UserActions.h"
 #include "files/QtText.h"
 #include "qt/binding/DesktopStyle.h"
+#include "qt/binding/FocusRing.h"
 #include "qt/binding/FramedGroupBox.h"
 #include "qt/binding/KindBindingBase.h"
 
@@ -27,7 +28,7 @@ public:
         // those made before they join the window: no second family is ever looked up.
         QApplication::setFont(ToQFont(Font{}));
         UseDesktopStyle();
-        auto* top = new QWidget;
+        auto* top = new FocusRingWidget;
         Attach(top);
         top->setFixedSize(c.Width, c.Height);
         // Every activation of the main window rewrites what the form's activation handler

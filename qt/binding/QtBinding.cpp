@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "app/UserActions.h"
+#include "qt/binding/FocusRing.h"
 #include "qt/binding/QtKindBindings.h"
 #include "qt/platform/ScreenPlace.h"
 
@@ -241,8 +242,8 @@ void QtBinding::OrderFocus() {
     focusOrdered_ = true;
     std::vector<QWidget*> chain;
     AppendFocusChain(FormOf(registry_), chain);
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    if (auto* ring = dynamic_cast<FocusRingWidget*>(top_)) {
+        ring->SetRing(chain);
     }
 }
 

@@ -73,6 +73,9 @@ protected:
                                                      : QAbstractItemView::SelectItems);
         table_->setSelectionMode(grid_.RowSelect ? QAbstractItemView::ContiguousSelection
                                                  : QAbstractItemView::SingleSelection);
+        // Tab and Shift+Tab leave a grid that selects whole rows, as they leave the other
+        // lists of the window; the arrows move within it.
+        table_->setTabKeyNavigation(!grid_.RowSelect);
         const int rows = std::max(0, grid_.RowCount - grid_.FixedRows);
         if (table_->columnCount() != grid_.ColCount) {
             table_->setColumnCount(grid_.ColCount);
@@ -157,6 +160,8 @@ public:
     MemoBinding(QtBinding& b, Memo& c, QWidget* parent) : BindingBase(b, c), memo_(c) {
         edit_ = new QPlainTextEdit(parent);
         Attach(edit_);
+        // Tab moves on to the next control, as in every other field of the window.
+        edit_->setTabChangesFocus(true);
         QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
             shown_ = edit_->toPlainText();
             ChangeText(binding_.Model(), memo_, shown_.toStdString());

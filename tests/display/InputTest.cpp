@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -244,6 +245,93 @@ TEST_F(Input, TabFollowsTheStepsOfTheMassTab) {
                                                 "CheckBox2", "RadioGroup2", "Edit10",
                                                 "Edit11",    "Button1",     "Button15"};
         EXPECT_EQ(visited, expected);
+    });
+}
+
+// Once the price grid has the focus, Tab and Shift+Tab leave it, as they leave the other
+// lists of the window; the arrows move within it.
+TEST_F(Input, TabLeavesThePriceGrid) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        user.Click(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(2, 1)).center();
+        }));
+        ASSERT_TRUE(user.WaitFor([&] { return grid->hasFocus(); })) << "the grid's focus";
+        const int row = user.OnGui([&] { return Model().form.Tabl.Row; });
+        user.Key("Down");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.Tabl.Row == row + 1; }))
+            << "the arrow moves within the grid";
+        user.Key("Tab");
+        EXPECT_TRUE(user.WaitFor([&] { return !grid->hasFocus(); })) << "Tab leaves the grid";
+        user.OnGui([&] { grid->setFocus(Qt::MouseFocusReason); });
+        user.Key("Tab", "Shift_L");
+        EXPECT_TRUE(user.WaitFor([&] { return !grid->hasFocus(); })) << "Shift+Tab leaves the grid";
+    });
+}
+
+// On the loading tab with the report shown, Tab reaches every control of the tab and the
+// report in reading order, and Shift+Tab goes back the same way; Tab in the report moves
+// on instead of typing a tab character.
+TEST_F(Input, TabGoesThroughTheLoadingTabAndItsReport) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            PickRadio(w, w.form.RadioGroup3, 0);
+            ChangeText(w, w.form.Edit8, "100");
+            ClickControl(w, w.form.Button2);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); })) << "the report";
+        ASSERT_TRUE(user.OnGui([&] { return W("Edit8")->isEnabled(); }));
+        const std::vector<std::string> expected{
+            "RadioGroup1", "ComboBox4", "ComboBox5", "Edit3", "Edit9",   "RadioGroup3",
+            "Edit8",       "Button2",   "Button7",   "Memo3", "BitBtn2", "BitBtn3"};
+        // Among the controls of this tab only: looking up any other would make its widget.
+        const auto focused = [&] {
+            return user.OnGui([&] {
+                QWidget* focus = QApplication::focusWidget();
+                for (const std::string& name : expected) {
+                    QWidget* widget = W(name.c_str());
+                    if (focus != nullptr && (widget == focus || widget->isAncestorOf(focus))) {
+                        return name;
+                    }
+                }
+                if (focus == nullptr) {
+                    return std::string("nothing");
+                }
+                QWidget* page = focus;
+                while (page != nullptr && page->objectName().isEmpty()) {
+                    page = page->parentWidget();
+                }
+                return std::string(focus->metaObject()->className()) + " in " +
+                       (page != nullptr ? page->objectName().toStdString() : "the window");
+            });
+        };
+        const std::string report = user.OnGui([&] { return Model().form.Memo3.ShownText(); });
+        // The vehicle's button picked, as a click on it leaves it.
+        user.OnGui([&] {
+            for (QRadioButton* button : W("RadioGroup1")->findChildren<QRadioButton*>()) {
+                if (button->isChecked()) {
+                    button->setFocus(Qt::TabFocusReason);
+                }
+            }
+        });
+        std::vector<std::string> forward{focused()};
+        for (std::size_t i = 1; i < expected.size(); ++i) {
+            user.Key("Tab");
+            forward.push_back(focused());
+        }
+        EXPECT_EQ(forward, expected);
+        std::vector<std::string> back{focused()};
+        for (std::size_t i = 1; i < expected.size(); ++i) {
+            user.Key("Tab", "Shift_L");
+            back.push_back(focused());
+        }
+        EXPECT_EQ(back, std::vector<std::string>(expected.rbegin(), expected.rend()));
+        EXPECT_EQ(user.OnGui([&] { return Model().form.Memo3.ShownText(); }), report)
+            << "no tab typed into the report";
     });
 }
 
