@@ -1,5 +1,6 @@
 #include "qt/binding/KindBindingBase.h"
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -92,6 +93,20 @@ bool EventRouter::KeyPressed(const QKeyEvent& key) {
         return true;  // a key held down since before the field had the focus
     }
     pressed_.insert(key.key());
+    // A grid's own paste and copy: Ctrl+V types the clipboard's lines into the cells,
+    // Ctrl+C puts the selected cells there.
+    const bool paste = key.matches(QKeySequence::Paste);
+    if (cells && (paste || key.matches(QKeySequence::Copy))) {
+        auto& grid = static_cast<StringGrid&>(control_);
+        binding_.Act([&grid, paste](Window& w) {
+            if (paste) {
+                PasteCells(w, grid);
+            } else {
+                CopyCells(w, grid);
+            }
+        });
+        return true;
+    }
     for (const char32_t typed : TypedKeys(key)) {
         if (cells) {
             binding_.Act([this, typed](Window& w) {

@@ -63,6 +63,9 @@ public:
                          });
         focus_ = new FocusFilter(grid_, table_);
         table_->installEventFilter(focus_);
+        // The user's selection is the grid's own state, kept in the model without an event.
+        QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, table_,
+                         [this] { ReadSelection(); });
     }
 
 protected:
@@ -71,8 +74,11 @@ protected:
         SyncFont(table_);
         table_->setSelectionBehavior(grid_.RowSelect ? QAbstractItemView::SelectRows
                                                      : QAbstractItemView::SelectItems);
-        table_->setSelectionMode(grid_.RowSelect ? QAbstractItemView::ContiguousSelection
-                                                 : QAbstractItemView::SingleSelection);
+        // A block of cells is selected in a grid that selects rows and in one the user types
+        // into (to copy it); a cell alone in the rest.
+        table_->setSelectionMode(grid_.RowSelect || grid_.Editable
+                                     ? QAbstractItemView::ContiguousSelection
+                                     : QAbstractItemView::SingleSelection);
         // Tab and Shift+Tab leave a grid that selects whole rows, as they leave the other
         // lists of the window; the arrows move within it.
         table_->setTabKeyNavigation(!grid_.RowSelect);
@@ -115,6 +121,22 @@ protected:
     }
 
 private:
+    void ReadSelection() {
+        const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+        grid_.SelLeft = grid_.SelTop = grid_.SelRight = grid_.SelBottom = -1;
+        for (const QTableWidgetSelectionRange& range : ranges) {
+            const int top = range.topRow() + grid_.FixedRows;
+            const int bottom = range.bottomRow() + grid_.FixedRows;
+            const bool first = grid_.SelTop < 0;
+            grid_.SelLeft =
+                first ? range.leftColumn() : std::min(grid_.SelLeft, range.leftColumn());
+            grid_.SelRight =
+                first ? range.rightColumn() : std::max(grid_.SelRight, range.rightColumn());
+            grid_.SelTop = first ? top : std::min(grid_.SelTop, top);
+            grid_.SelBottom = first ? bottom : std::max(grid_.SelBottom, bottom);
+        }
+    }
+
     // The grid's keyboard focus is part of the model: painting depends on it.
     class FocusFilter : public QObject {
     public:

@@ -124,6 +124,10 @@ void RealPlatform::CopyText(const std::string& text) {
     QGuiApplication::clipboard()->setText(Q(text));
 }
 
+std::string RealPlatform::PastedText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
 bool RealPlatform::Print(const PrintedReport& report) {
     BeforeDialog();
     QPrinter printer(QPrinter::HighResolution);

@@ -28,6 +28,7 @@ public:
     void ErrorBox(const std::string& text) override;
     std::optional<std::string> SaveDialog(const SaveDialogRequest& request) override;
     void CopyText(const std::string& text) override;
+    std::string PastedText() override;
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
     bool Download(const std::string& address, const std::string& path) override;

@@ -26,6 +26,12 @@ std::optional<std::string> PathOrCancel(const CommandArgs& args, const std::stri
     return a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0]));
 }
 
+// What another program left on the clipboard: the rest of the line, with \n for a line
+// break.
+void Clipboard(ScriptContext& s, const CommandArgs& args) {
+    s.platform.SetClipboard(Unescape(Split(args.text, 1, true)[0]));
+}
+
 void SaveAs(ScriptContext& s, const CommandArgs& args) {
     s.platform.QueueSaveAs(PathOrCancel(args, "saveas"));
 }
@@ -82,6 +88,7 @@ void PriceFile(ScriptContext& s, const CommandArgs& args) {
 
 constexpr CommandRow kCommands[] = {
     {"answer", Answer},        // answer ok|cancel
+    {"clipboard", Clipboard},  // clipboard TEXT
     {"saveas", SaveAs},        // saveas PATH|cancel
     {"print", Print},          // print PATH|cancel
     {"download", Download},    // download ok FILE|fail

@@ -71,6 +71,7 @@ std::optional<std::string> ScriptedPlatform::SaveDialog(const SaveDialogRequest&
 
 void ScriptedPlatform::CopyText(const std::string& text) {
     out_ << "clipboard: " << EscapeValue(text) << '\n';
+    clipboard_ = text;
 }
 
 bool ScriptedPlatform::Print(const PrintedReport& report) {
