@@ -200,14 +200,18 @@ void RunAsUser(const std::function<void(XUser&)>& body) {
             } catch (const std::exception& e) {
                 ADD_FAILURE() << "the user's part stopped: " << e.what();
             }
-            // Whatever the test left open is closed, so that the loops of its dialogs end.
+            // Whatever the test left open is closed, so that the loops of its dialogs and
+            // menus end.
             for (int i = 0; i < 20; ++i) {
                 const bool open = person.OnGui([] {
-                    QWidget* modal = QApplication::activeModalWidget();
-                    if (modal != nullptr) {
-                        modal->close();
+                    QWidget* open = QApplication::activePopupWidget();
+                    if (open == nullptr) {
+                        open = QApplication::activeModalWidget();
                     }
-                    return modal != nullptr;
+                    if (open != nullptr) {
+                        open->close();
+                    }
+                    return open != nullptr;
                 });
                 if (!open) {
                     break;
