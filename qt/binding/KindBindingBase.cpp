@@ -131,17 +131,21 @@ void BindingBase::Sync() {
     if (widget_->isEnabled() != control_.Enabled) {
         widget_->setEnabled(control_.Enabled);
     }
-    if (widget_->toolTip() != Q(control_.Hint)) {
-        widget_->setToolTip(Q(control_.Hint));
-    }
     SyncContextMenu(control_, widget_);
     SyncGeometry();
+    if (const QString tip = ToolTip(); widget_->toolTip() != tip) {
+        widget_->setToolTip(tip);
+    }
     // The program entry shows the window itself; the binding shows and hides the rest.
     if (widget_->parentWidget() != nullptr &&
         (widget_->isVisibleTo(widget_->parentWidget()) != control_.Visible || !synced_)) {
         widget_->setVisible(control_.Visible);
     }
     synced_ = true;
+}
+
+QString BindingBase::ToolTip() const {
+    return Q(control_.Hint);
 }
 
 void BindingBase::SyncGeometry() {

@@ -233,6 +233,9 @@ void QtBinding::SyncForm() {
     for (const auto& binding : bindings_) {
         binding->Sync();
     }
+    for (const auto& binding : bindings_) {
+        binding->SyncAfterOthers();
+    }
     if (!focusOrdered_) {
         OrderFocus();
     }

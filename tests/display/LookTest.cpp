@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -216,6 +217,98 @@ TEST_F(Look, TitleAndIcon) {
         EXPECT_EQ(icon.pixelColor(corner).alpha(), 0);
     }
     EXPECT_EQ(icon.pixelColor(icon.rect().center()).alpha(), 255);
+}
+
+// Numbers too long for their place are cut with "…" and show whole in the tooltip; no
+// label runs over another widget: a consignment of 10^12 t on the loading tab, a piece
+// count of some 10^298 on the result panel of the mass tab.
+TEST_F(Look, LongNumbersAreCutAndShowWholeInTheTooltip) {
+    // Where the lines of a label's text stand (an empty line covers nothing), in its
+    // parent.
+    const auto inked = [](const QLabel* label) {
+        std::vector<QRect> lines;
+        const QFontMetrics metrics(label->font());
+        const QPoint at = label->geometry().topLeft() + label->contentsRect().topLeft();
+        const int width = label->wordWrap() ? label->contentsRect().width() : 1 << 20;
+        int y = 0;
+        for (const QString& text : label->text().split('\n')) {
+            // A label that wraps its words breaks a long line in its width.
+            const QRect r = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap,
+                                                 text.isEmpty() ? " " : text);
+            if (!text.isEmpty()) {
+                lines.emplace_back(at + QPoint(0, y), r.size());
+            }
+            y += r.height();
+        }
+        return lines;
+    };
+    const auto noOverlaps = [&](XUser& user, const char* holder) {
+        user.OnGui([&] {
+            QWidget* parent = W(holder);
+            const auto labels = parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            for (const QLabel* label : labels) {
+                if (!label->isVisibleTo(parent) || label->text().isEmpty()) {
+                    continue;
+                }
+                for (const QRect& line : inked(label)) {
+                    EXPECT_TRUE(parent->contentsRect().contains(line))
+                        << label->text().toStdString() << " leaves " << holder;
+                    for (const QObject* child : parent->children()) {
+                        const auto* other = qobject_cast<const QWidget*>(child);
+                        if (other == nullptr || other == label || !other->isVisibleTo(parent)) {
+                            continue;
+                        }
+                        const auto* otherLabel = qobject_cast<const QLabel*>(other);
+                        const std::vector<QRect> areas = otherLabel != nullptr
+                                                             ? inked(otherLabel)
+                                                             : std::vector{other->geometry()};
+                        for (const QRect& area : areas) {
+                            EXPECT_FALSE(line.intersects(area))
+                                << label->text().toStdString() << " runs over "
+                                << (otherLabel != nullptr ? otherLabel->text().toStdString()
+                                                          : other->metaObject()->className());
+                        }
+                    }
+                }
+            }
+        });
+    };
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            PickRadio(w, w.form.RadioGroup3, 0);
+            ChangeText(w, w.form.Edit8, "1000000000000");
+            ClickControl(w, w.form.Button2);
+            ChangePage(w, w.form.PageControl2, 1);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Label81")->isVisible(); }));
+        const std::string vehicles = user.OnGui([&] { return Model().form.Label81.Text; });
+        ASSERT_GE(vehicles.size(), 10u) << vehicles;
+        auto* label = user.OnGui([&] { return qobject_cast<QLabel*>(W("Label81")); });
+        EXPECT_TRUE(user.OnGui([&] { return label->text().endsWith(QString::fromUtf8("…")); }))
+            << user.OnGui([&] { return label->text().toStdString(); });
+        EXPECT_EQ(user.OnGui([&] { return label->toolTip().toStdString(); }), vehicles);
+        noOverlaps(user, "TabSheet9");
+        SaveScreenshot(user.OnGui([&] { return OnScreen(W("PageControl2")); }),
+                       "loading-long-numbers");
+
+        ClickTab(user, 0);
+        Act(user, [](Window& w) {
+            ChooseMassPipe(w, 1);
+            for (const char32_t key : std::u32string(U"1e300")) {
+                TypeCharacter(w, w.form.Edit10, key);
+            }
+            ClickControl(w, w.form.Button1);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return !Model().form.Label101.Text.empty(); }));
+        noOverlaps(user, "Panel6");
+        EXPECT_TRUE(user.OnGui([&] {
+            return qobject_cast<QLabel*>(W("Label101"))
+                ->toolTip()
+                .contains(QString::fromStdString(Model().form.Label101.Text));
+        })) << user.OnGui([&] { return Model().form.Label101.Text; });
+    });
 }
 
 }  // namespace
