@@ -3,10 +3,12 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTimer>
+#include <set>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
@@ -66,11 +68,19 @@ public:
         // The user's selection is the grid's own state, kept in the model without an event.
         QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, table_,
                          [this] { ReadSelection(); });
+        // A width the user gave, not one the binding set.
+        QObject::connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_,
+                         [this](int column, int, int) {
+                             if (!syncing_) {
+                                 userWidths_.insert(column);
+                             }
+                         });
     }
 
 protected:
     void SyncKind() override {
         const QSignalBlocker blocker(table_);
+        const QScopedValueRollback<bool> syncing(syncing_, true);
         SyncFont(table_);
         table_->setSelectionBehavior(grid_.RowSelect ? QAbstractItemView::SelectRows
                                                      : QAbstractItemView::SelectItems);
@@ -89,10 +99,25 @@ protected:
         if (table_->rowCount() != rows) {
             table_->setRowCount(rows);
         }
+        // Every row the model's height, whatever the style's least height of a row: the
+        // rows a filter leaves and those it adds alike.
+        if (table_->verticalHeader()->minimumSectionSize() > grid_.DefaultRowHeight) {
+            table_->verticalHeader()->setMinimumSectionSize(grid_.DefaultRowHeight);
+        }
         table_->verticalHeader()->setDefaultSectionSize(grid_.DefaultRowHeight);
         table_->horizontalHeader()->setFixedHeight(grid_.DefaultRowHeight + 2);
+        // The columns of a price list are the user's to widen (by a border, or to the
+        // widest text by a double click on it), with a scroll bar when they outgrow the
+        // grid; the widths the user gave last until the window closes.
+        const auto resize = grid_.RowSelect ? QHeaderView::Interactive : QHeaderView::Fixed;
+        if (table_->horizontalHeader()->count() > 0 &&
+            table_->horizontalHeader()->sectionResizeMode(0) != resize) {
+            table_->horizontalHeader()->setSectionResizeMode(resize);
+            table_->setHorizontalScrollBarPolicy(grid_.RowSelect ? Qt::ScrollBarAsNeeded
+                                                                 : Qt::ScrollBarAlwaysOff);
+        }
         for (int c = 0; c < grid_.ColCount; ++c) {
-            if (table_->columnWidth(c) != grid_.ColWidth(c)) {
+            if (userWidths_.count(c) == 0 && table_->columnWidth(c) != grid_.ColWidth(c)) {
                 table_->setColumnWidth(c, grid_.ColWidth(c));
             }
             const QString heading = grid_.FixedRows > 0 ? Q(grid_.Cell(c, 0)) : QString();
@@ -161,6 +186,8 @@ private:
     StringGrid& grid_;
     QTableWidget* table_ = nullptr;
     FocusFilter* focus_ = nullptr;
+    std::set<int> userWidths_;  // columns the user resized
+    bool syncing_ = false;
 };
 
 // Characters of the model and UTF-16 units of Qt: the same but for characters beyond

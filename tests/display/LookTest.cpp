@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -308,6 +309,87 @@ TEST_F(Look, LongNumbersAreCutAndShowWholeInTheTooltip) {
                 ->toolTip()
                 .contains(QString::fromStdString(Model().form.Label101.Text));
         })) << user.OnGui([&] { return Model().form.Label101.Text; });
+    });
+}
+
+// Price columns can be read in full: a cut cell shows its text in a tooltip, a double
+// click on a column's border fits the column to its widest text, a dragged border widens
+// it and the width stays after a filter; a selected row in a colour of its own reads in
+// dark text; rows keep one height.
+TEST_F(Look, PriceColumnsCanBeReadInFull) {
+    window_.reset();
+    const std::string standard = "ТУ 1381-012-05757848-2005";
+    const std::string toOrder = "n;530;8-10;17Г1С;" + standard +
+                                ";72500;прямошовные горячекатаные трубы большого диаметра;"
+                                "Москва;Игорь;AEA5A3;60";
+    const std::string plain = "n;720;10;09Г2С;ГОСТ 10704-91;70000;трубы;Москва;Игорь;;20";
+    QtFiles::WriteLines((home_.path() + "/.cache/tesmarik/1.csv").toStdString(),
+                        {"Тип;Диаметр;Стенка;Сталь;ГОСТ/ТУ;Цена, руб./т;Описание/Дополнение;"
+                         "Склад;Менеджер;Заказ;Кол-во, т",
+                         toOrder, plain, toOrder, plain});
+    Open();
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        auto* header = user.OnGui([&] { return grid->horizontalHeader(); });
+        constexpr int kStandard = 4;
+        ASSERT_EQ(user.OnGui([&] { return grid->item(0, kStandard)->text().toStdString(); }),
+                  standard);
+        const int textWidth = user.OnGui([&] {
+            return QFontMetrics(grid->font()).horizontalAdvance(QString::fromStdString(standard));
+        });
+        ASSERT_LT(user.OnGui([&] { return grid->columnWidth(kStandard); }), textWidth)
+            << "the standard is cut at the start";
+
+        // The cut cell's tooltip.
+        user.MoveTo(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(0, kStandard)).center();
+        }));
+        EXPECT_TRUE(user.WaitFor([] { return QToolTip::isVisible(); })) << "a tooltip";
+        EXPECT_EQ(user.OnGui([] { return QToolTip::text().toStdString(); }), standard);
+
+        // A double click on the column's right border fits it to its widest text.
+        const auto border = [&](int column) {
+            return user.OnGui([&] {
+                return QPoint(
+                    header->sectionViewportPosition(column) + header->sectionSize(column) - 1,
+                    header->height() / 2);
+            });
+        };
+        const QPoint standardBorder = border(kStandard);
+        user.Click(header, standardBorder);
+        user.Click(header, standardBorder);
+        EXPECT_TRUE(user.WaitFor([&] { return grid->columnWidth(kStandard) >= textWidth; }))
+            << user.OnGui([&] { return grid->columnWidth(kStandard); }) << " for " << textWidth;
+
+        // A dragged border widens the column, and the width stays after a filter.
+        constexpr int kSteel = 3;
+        const int before = user.OnGui([&] { return grid->columnWidth(kSteel); });
+        const QPoint steelBorder = border(kSteel);
+        user.Drag(header, steelBorder, steelBorder + QPoint(60, 0));
+        EXPECT_TRUE(user.WaitFor([&] { return grid->columnWidth(kSteel) >= before + 40; }))
+            << user.OnGui([&] { return grid->columnWidth(kSteel); }) << " from " << before;
+        const int widened = user.OnGui([&] { return grid->columnWidth(kSteel); });
+        Act(user, [](Window& w) { ChangeText(w, w.form.ComboBox7, "530"); });
+        ASSERT_TRUE(user.WaitFor([&] { return grid->rowCount() == 2; }));
+        EXPECT_EQ(user.OnGui([&] { return grid->columnWidth(kSteel); }), widened);
+        user.OnGui([&] {
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                EXPECT_EQ(grid->rowHeight(r), Model().form.Tabl.DefaultRowHeight) << r;
+            }
+        });
+
+        // The selected row to order reads in dark text on its own colour.
+        user.Click(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(0, 1)).center();
+        }));
+        ASSERT_TRUE(user.WaitFor([&] { return grid->item(0, 1)->isSelected(); }));
+        user.Settle(200);
+        const QImage cell = user.OnGui([&] {
+            const QRect r = grid->visualRect(grid->model()->index(0, 1));
+            return OnScreen(grid->viewport()).copy(r);
+        });
+        EXPECT_GT(DarkPixels(cell), 10) << "dark text in the selected row";
     });
 }
 

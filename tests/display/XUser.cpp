@@ -162,6 +162,24 @@ void XUser::RightClick(QWidget* widget, QPoint at) {
     Button(3);
 }
 
+void XUser::Drag(QWidget* widget, QPoint from, QPoint to) {
+    MoveTo(widget, from);
+    XTestFakeButtonEvent(display_, 1, True, 0);
+    XSync(display_, False);
+    Settle(60);
+    const QPoint start = Global(widget, from);
+    const QPoint end = Global(widget, to);
+    for (int step = 1; step <= 8; ++step) {
+        const QPoint p = start + (end - start) * step / 8;
+        XTestFakeMotionEvent(display_, -1, p.x(), p.y(), 0);
+        XSync(display_, False);
+        Settle(30);
+    }
+    XTestFakeButtonEvent(display_, 1, False, 0);
+    XSync(display_, False);
+    Settle(60);
+}
+
 void XUser::Wheel(QWidget* widget, int notches) {
     MoveTo(widget);
     for (int i = 0; i < std::abs(notches); ++i) {

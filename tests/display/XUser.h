@@ -53,6 +53,8 @@ public:
     // The right mouse button, which opens a context menu.
     void RightClick(QWidget* widget, QPoint at = {-1, -1});
     // Wheel notches over the widget: positive scrolls down, negative up.
+    // The left button pressed at `from`, the pointer moved to `to`, the button released.
+    void Drag(QWidget* widget, QPoint from, QPoint to);
     void Wheel(QWidget* widget, int notches);
 
     // A property of a top-level X window as the window manager reads it.
