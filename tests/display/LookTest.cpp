@@ -313,9 +313,9 @@ TEST_F(Look, LongNumbersAreCutAndShowWholeInTheTooltip) {
 }
 
 // Price columns can be read in full: a cut cell shows its text in a tooltip, a double
-// click on a column's border fits the column to its widest text, a dragged border widens
-// it and the width stays after a filter; a selected row in a colour of its own reads in
-// dark text; rows keep one height.
+// click on a column's border fits the column to its widest text; a selected row in a
+// colour of its own reads in dark text; a dragged border widens a column and the width
+// stays after a filter; rows keep one height.
 TEST_F(Look, PriceColumnsCanBeReadInFull) {
     window_.reset();
     const std::string standard = "ТУ 1381-012-05757848-2005";
@@ -362,6 +362,21 @@ TEST_F(Look, PriceColumnsCanBeReadInFull) {
         EXPECT_TRUE(user.WaitFor([&] { return grid->columnWidth(kStandard) >= textWidth; }))
             << user.OnGui([&] { return grid->columnWidth(kStandard); }) << " for " << textWidth;
 
+        // The third row, to order, in pale green: selected, its cells other than the
+        // focused one read in dark text on that colour.
+        user.Click(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(2, 1)).center();
+        }));
+        ASSERT_TRUE(user.WaitFor([&] { return grid->item(2, 2)->isSelected(); }));
+        user.Settle(200);
+        const QImage cell = user.OnGui([&] {
+            const QRect r = grid->visualRect(grid->model()->index(2, 2));
+            return OnScreen(grid->viewport()).copy(r);
+        });
+        EXPECT_EQ(cell.pixelColor(cell.width() - 3, cell.height() / 2), QColor(204, 255, 204))
+            << "the row's own colour";
+        EXPECT_GT(DarkPixels(cell), 10) << "dark text in the selected row";
+
         // A dragged border widens the column, and the width stays after a filter.
         constexpr int kSteel = 3;
         const int before = user.OnGui([&] { return grid->columnWidth(kSteel); });
@@ -378,18 +393,6 @@ TEST_F(Look, PriceColumnsCanBeReadInFull) {
                 EXPECT_EQ(grid->rowHeight(r), Model().form.Tabl.DefaultRowHeight) << r;
             }
         });
-
-        // The selected row to order reads in dark text on its own colour.
-        user.Click(grid->viewport(), user.OnGui([&] {
-            return grid->visualRect(grid->model()->index(0, 1)).center();
-        }));
-        ASSERT_TRUE(user.WaitFor([&] { return grid->item(0, 1)->isSelected(); }));
-        user.Settle(200);
-        const QImage cell = user.OnGui([&] {
-            const QRect r = grid->visualRect(grid->model()->index(0, 1));
-            return OnScreen(grid->viewport()).copy(r);
-        });
-        EXPECT_GT(DarkPixels(cell), 10) << "dark text in the selected row";
     });
 }
 
