@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(RandomSession, TheWindowOutlivesARandomSession) {
-    const int actions = FromEnvironment("TESMARIK_RANDOM_ACTIONS", 150);
+    const int actions = FromEnvironment("TESMARIK_RANDOM_ACTIONS", 100);
     const int seed = FromEnvironment("TESMARIK_RANDOM_SEED", 20261211);
     std::mt19937 random(static_cast<unsigned>(seed));
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
