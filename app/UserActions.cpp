@@ -1,5 +1,9 @@
 #include "app/UserActions.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "common/Text.h"
 
 namespace tesmarik {
@@ -174,6 +178,84 @@ void TypeIntoCell(Window& w, StringGrid& grid, char32_t key) {
     } else if (key != U'\r' && key != kDeleteKey) {
         AppendCodePoint(cell, key);
     }
+}
+
+void PasteIntoCells(Window& w, StringGrid& grid, const std::string& text) {
+    if (!grid.Editable || grid.Col < 0 || grid.Col >= grid.ColCount) {
+        return;
+    }
+    std::vector<std::u32string> lines(1);
+    const std::vector<char32_t> all = CodePoints(text);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const char32_t c = all[i];
+        if (c == U'\r' || c == U'\n') {
+            if (c == U'\r' && i + 1 < all.size() && all[i + 1] == U'\n') {
+                ++i;
+            }
+            lines.emplace_back();
+        } else if (c >= 0x20 && c != 0x7F) {  // the keys a user can type
+            lines.back() += c;
+        }
+    }
+    if (lines.size() > 1 && lines.back().empty()) {
+        lines.pop_back();  // the line break that ends the last line
+    }
+    const int col = grid.Col;
+    int row = std::max(grid.Row, grid.FixedRows);
+    for (const std::u32string& line : lines) {
+        if (row >= grid.RowCount) {
+            grid.RowCount = row + 1;
+        }
+        grid.Row = row;
+        // A handler of a key may narrow the grid: what cannot be typed is not typed.
+        if (col >= grid.ColCount) {
+            return;
+        }
+        for (std::size_t n = CharCount(grid.Cell(col, row)); n > 0; --n) {
+            TypeIntoCell(w, grid, U'\b');
+        }
+        for (const char32_t c : line) {
+            TypeIntoCell(w, grid, c);
+        }
+        ++row;
+    }
+}
+
+void PasteCells(Window& w, StringGrid& grid) {
+    PasteIntoCells(w, grid, w.platform.PastedText());
+}
+
+void CopyCells(Window& w, const StringGrid& grid) {
+    int left = grid.Col;
+    int right = grid.Col;
+    int top = grid.Row;
+    int bottom = grid.Row;
+    if (grid.SelTop >= 0) {
+        left = grid.SelLeft;
+        right = grid.SelRight;
+        top = grid.SelTop;
+        bottom = grid.SelBottom;
+    }
+    left = std::max(left, 0);
+    right = std::min(right, grid.ColCount - 1);
+    top = std::max(top, grid.FixedRows);
+    bottom = std::min(bottom, grid.RowCount - 1);
+    if (left > right || top > bottom) {
+        return;
+    }
+    std::string text;
+    for (int row = top; row <= bottom; ++row) {
+        if (row > top) {
+            text += '\n';
+        }
+        for (int col = left; col <= right; ++col) {
+            if (col > left) {
+                text += '\t';
+            }
+            text += grid.Cell(col, row);
+        }
+    }
+    w.platform.CopyText(text);
 }
 
 }  // namespace tesmarik

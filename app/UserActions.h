@@ -51,4 +51,15 @@ void TypeIntoMemo(Memo& memo, char32_t key);
 // takes the key (Backspace removes the last character, Enter adds nothing).
 void TypeIntoCell(Window& w, StringGrid& grid, char32_t key);
 
+// A text pasted into an editable grid: its lines fill the current column from the current
+// row down, one line a cell, each typed as the user types it (Backspace over what the cell
+// held, then the line's characters), rows added where the typing does not add them. A
+// line that is no number stands as typed, for the run to find.
+void PasteIntoCells(Window& w, StringGrid& grid, const std::string& text);
+// Ctrl+V or "Вставить": the clipboard's text pasted into the grid.
+void PasteCells(Window& w, StringGrid& grid);
+// Ctrl+C or "Копировать": the selected cells (the current one when none is selected) on
+// the clipboard, a line a row, the cells of a row separated by tabs.
+void CopyCells(Window& w, const StringGrid& grid);
+
 }  // namespace tesmarik

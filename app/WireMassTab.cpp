@@ -1,3 +1,4 @@
+#include "app/UserActions.h"
 #include "app/Window.h"
 #include "tabs/mass/LengthsReportFile.h"
 #include "tabs/mass/MassRun.h"
@@ -16,6 +17,12 @@ void WireMassTab(Window& w) {
     f.RadioGroup2.OnClick = [&f, &s] { RadioGroup2Click(f, s.mass); };
     f.Edit10.OnKeyPress = [&f, &s](char32_t) { Edit10KeyPress(f, s.mass); };
     f.rtab.OnKeyPress = [&f](char32_t) { rtabKeyPress(f); };
+    // A column of lengths copied from a spreadsheet or a text file is pasted, and the
+    // selected cells copied, as with Ctrl+V and Ctrl+C.
+    f.rtab.PopupMenu = {
+        {"Копировать", [&w] { CopyCells(w, w.form.rtab); }},
+        {"Вставить", [&w] { PasteCells(w, w.form.rtab); }},
+    };
     f.Button1.OnClick = [&f, &s] { Button1Click(f, s.pipe); };
     f.BitBtn1.OnClick = [&f] { BitBtn1Click(f); };
     f.BitBtn4.OnClick = [&f] { BitBtn4Click(f); };

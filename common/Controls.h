@@ -291,6 +291,13 @@ public:
     int Col = 0;
     int Row = 1;
     bool Focused = false;
+    // The block of cells the user selected: columns SelLeft to SelRight, rows SelTop to
+    // SelBottom (rows counted with the header). The screen's grid reports it as the user
+    // selects; SelTop < 0: the current cell alone.
+    int SelLeft = -1;
+    int SelTop = -1;
+    int SelRight = -1;
+    int SelBottom = -1;
     KeyEvent OnKeyPress;
     DrawCellEvent OnDrawCell;
 

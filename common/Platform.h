@@ -47,6 +47,8 @@ public:
 
     // Puts the text (lines ended by line feeds) on the desktop's clipboard.
     virtual void CopyText(const std::string& text) = 0;
+    // The text on the desktop's clipboard; empty when it holds none.
+    virtual std::string PastedText() { return {}; }
     // The print dialog, then the report's pages to the printer chosen there; false when
     // the user cancels. Throws the error text when the pages cannot be printed.
     virtual bool Print(const PrintedReport& report) = 0;

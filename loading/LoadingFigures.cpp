@@ -67,6 +67,9 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
             out.totalVeh = out.full;
             out.pct = 100;
             out.rem = n;
+        } else if (pipes == 0 && veh >= 0) {
+            // Not one whole pipe: nothing to carry, no vehicle.
+            out.totalVeh = 0;
         } else {
             out.pct = RoundHalfUp(Multiply(Subtract(veh, out.full), 100), 0);
             out.rem = RoundHalfUp(Subtract(totCnt, out.fullCnt), 0);

@@ -33,6 +33,7 @@ std::vector<std::string> Words(const std::string& text) {
 
 ListedSizes Range(double low, double high) {
     ListedSizes listed;
+    listed.range = std::pair{low, high};
     const double firstWhole = std::ceil(low);
     const double lastWhole = std::floor(high);
     const double wholes = lastWhole >= firstWhole ? lastWhole - firstWhole + 1 : 0;
@@ -57,7 +58,7 @@ ListedSizes Range(double low, double high) {
 
 ListedSizes SizesOfField(const std::string& field) {
     if (const auto one = PositiveNumber(field)) {
-        return {{ShowNumber(*one)}, ListedSizes::Choice::Fixed};
+        return {{ShowNumber(*one)}, ListedSizes::Choice::Fixed, std::nullopt};
     }
     const std::vector<std::string> words = Words(field);
     if (words.empty()) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesmarik {
@@ -17,6 +19,8 @@ struct ListedSizes {
     };
     std::vector<std::string> sizes;  // in the general number format, ascending for a range
     Choice choice = Choice::Typed;
+    // The ends of a range ("159-426"): a size typed for it lies between them.
+    std::optional<std::pair<double, double>> range;
 };
 
 // A range wider than this lists only its ends.

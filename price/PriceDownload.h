@@ -19,7 +19,8 @@ std::string PriceDownloadAddress(const std::string& sellerHost);
 
 // What the user is told about a download into path that did not succeed: the program's
 // own message when the network or the seller failed, the cache folder and the reason when
-// the file could not be written.
-std::string DownloadFailureMessage(const DownloadResult& result, const std::string& path);
+// the file could not be written; the earlier list kept is named only when there was one.
+std::string DownloadFailureMessage(const DownloadResult& result, const std::string& path,
+                                   bool earlierList);
 
 }  // namespace tesmarik

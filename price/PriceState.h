@@ -47,6 +47,8 @@ struct PriceStore {
 struct PriceState {
     PriceStore store;
     CostState cost;  // of the position the cost window prices
+    // The file last said to be no price list (its path and last write), said once.
+    std::string toldNoPriceList;
 };
 
 }  // namespace tesmarik

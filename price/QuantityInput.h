@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tesmarik {
 
@@ -20,7 +21,13 @@ InputRead ReadQuantity(const std::string& text, QuantityUnit unit);
 // The average length of a pipe, in metres: above 0, at most 100.
 InputRead ReadAverageLength(const std::string& text);
 // An outer diameter or a wall in millimetres, the wall less than half the diameter.
-InputRead ReadDiameter(const std::string& text);
-InputRead ReadWall(const std::string& text, double diameter);
+// A position that names a range of sizes ("159-426") takes only a size within it.
+using SizeRange = std::optional<std::pair<double, double>>;
+InputRead ReadDiameter(const std::string& text, const SizeRange& range = {});
+InputRead ReadWall(const std::string& text, double diameter, const SizeRange& range = {});
+
+// The pieces the figures come to, held to the limit of a quantity in pieces: an average
+// length too short for the quantity is said as the quantity's own limit.
+InputRead CheckPieces(double pieces);
 
 }  // namespace tesmarik

@@ -45,6 +45,7 @@ ProgramWindow::ApplicationSetup::ApplicationSetup() {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
+    QApplication::installTranslator(&missingTexts);
     QApplication::setWindowIcon(ProgramIcon());
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/Window.h"
 #include "qt/binding/QtBinding.h"
+#include "qt/platform/DialogTexts.h"
 #include "qt/platform/RealPlatform.h"
 
 namespace tesmarik {
@@ -30,6 +31,7 @@ private:
     struct ApplicationSetup {
         ApplicationSetup();
         QTranslator qtTexts;
+        DialogTexts missingTexts;  // what qtTexts lacks
     } setup_;
     RealPlatform platform_;
     Window window_;

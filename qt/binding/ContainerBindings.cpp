@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <utility>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
 #include "qt/binding/DesktopStyle.h"
+#include "qt/binding/FocusRing.h"
 #include "qt/binding/FramedGroupBox.h"
 #include "qt/binding/KindBindingBase.h"
 
@@ -24,7 +28,7 @@ public:
         // those made before they join the window: no second family is ever looked up.
         QApplication::setFont(ToQFont(Font{}));
         UseDesktopStyle();
-        auto* top = new QWidget;
+        auto* top = new FocusRingWidget;
         Attach(top);
         top->setFixedSize(c.Width, c.Height);
         // Every activation of the main window rewrites what the form's activation handler
@@ -149,6 +153,18 @@ public:
         });
         // The wheel never changes the tab in front: a tab is changed by a click.
         tabs_->tabBar()->installEventFilter(new WheelGuard(tabs_->tabBar(), false));
+        // The window's own tabs change with Ctrl+Tab and Ctrl+Shift+Tab from anywhere in
+        // it, as on the desktop, not only from the tab bar.
+        if (c.Parent != nullptr && c.Parent->Kind == ControlKind::Form) {
+            for (const auto& [keys, step] :
+                 {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                  std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                  std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}) {
+                auto* shortcut = new QShortcut(keys, tabs_);
+                QObject::connect(shortcut, &QShortcut::activated, tabs_,
+                                 [this, step = step] { Step(step); });
+            }
+        }
     }
 
     QWidget* Page(const TabSheet& sheet) const {
@@ -177,6 +193,19 @@ protected:
     }
 
 private:
+    // The next shown tab after (step 1) or before (step -1) the one in front, round.
+    void Step(int step) {
+        const int count = static_cast<int>(pages_.Pages.size());
+        int index = pages_.ActivePageIndex;
+        for (int tried = 0; tried < count; ++tried) {
+            index = (index + step + count) % count;
+            if (pages_.Pages[static_cast<std::size_t>(index)]->Visible) {
+                binding_.Act([this, index](Window& w) { ChangePage(w, pages_, index); });
+                return;
+            }
+        }
+    }
+
     PageControl& pages_;
     QTabWidget* tabs_ = nullptr;
 };

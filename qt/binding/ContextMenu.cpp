@@ -2,12 +2,37 @@
 
 #include <QAbstractScrollArea>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
 #include "qt/binding/QtBinding.h"
 
 namespace tesmarik {
+
+namespace {
+
+// A report the user may edit also offers the desktop's own edit items, in the desktop's
+// language, beside the program's: undo, redo, cut, paste, delete. Copying and selecting
+// all are the program's own items already.
+void AddDesktopEditItems(QWidget* widget, QMenu& menu) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(widget);
+    if (edit == nullptr || edit->isReadOnly()) {
+        return;
+    }
+    QMenu* standard = edit->createStandardContextMenu();
+    standard->setParent(&menu, standard->windowFlags());
+    menu.addSeparator();
+    for (QAction* action : standard->actions()) {
+        const QString name = action->objectName();
+        if (name == "edit-undo" || name == "edit-redo" || name == "edit-cut" ||
+            name == "edit-paste" || name == "edit-delete") {
+            menu.addAction(action);
+        }
+    }
+}
+
+}  // namespace
 
 void OfferContextMenu(QtBinding& binding, Control& control, QWidget* widget) {
     SyncContextMenu(control, widget);
@@ -24,12 +49,16 @@ void OfferContextMenu(QtBinding& binding, Control& control, QWidget* widget) {
             for (const MenuItem& item : control.PopupMenu) {
                 menu.addAction(Q(item.Caption));
             }
+            const auto programItems = menu.actions();
+            AddDesktopEditItems(widget, menu);
             const QAction* chosen = menu.exec(global);
-            if (chosen == nullptr) {
-                return;
+            const auto index = programItems.indexOf(chosen);
+            if (chosen == nullptr || index < 0) {
+                return;  // nothing chosen, or an edit item, which the field has done itself
             }
-            const auto index = static_cast<std::size_t>(menu.actions().indexOf(chosen));
-            binding.Act([&control, index](Window& w) { ChooseMenuItem(w, control, index); });
+            binding.Act([&control, index = static_cast<std::size_t>(index)](Window& w) {
+                ChooseMenuItem(w, control, index);
+            });
         });
 }
 

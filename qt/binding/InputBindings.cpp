@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <limits>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
@@ -37,15 +39,15 @@ public:
 protected:
     void SyncKind() override {
         // A carriage return breaks the caption's line, as on the window it was made for.
-        QString text = Q(control_.Text);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        full_ = Q(control_.Text);
+        full_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             .replace(QChar('\r'), QChar('\n'));
-        if (label_->text() != text) {
-            label_->setText(text);
-        }
         label_->setTextFormat(Qt::PlainText);
         label_->setWordWrap(label_model_.WordWrap);
         SyncFont(label_);
+        if (!label_model_.AutoSize && label_->text() != full_) {
+            label_->setText(full_);
+        }
     }
 
     void SyncGeometry() override {
@@ -53,17 +55,90 @@ protected:
             BindingBase::SyncGeometry();
             return;
         }
-        // An auto-sized label grows with its text from its top-left corner.
-        const QSize size = label_->sizeHint();
+        // An auto-sized label grows with its text from its top-left corner, up to the
+        // next widget on its right or the edge of what holds it; a text longer than that
+        // is cut with "…" and shows whole in the tooltip, over nothing else.
+        const QFontMetrics metrics(label_->font());
+        const int frame = 2 * (label_->margin() + label_->frameWidth());
+        const QStringList lines = full_.split(QChar('\n'));
+        int needed = 0;
+        for (const QString& line : lines) {
+            needed = std::max(needed, metrics.horizontalAdvance(line));
+        }
+        const int room = Room(metrics.height() * static_cast<int>(lines.size())) - frame;
+        QString shown = full_;
+        if (!label_model_.WordWrap && needed > room && room > 0) {
+            QStringList cut;
+            for (const QString& line : lines) {
+                // Qt measures the cut text finer than whole pixels: narrowed until its
+                // width in pixels fits.
+                QString fitted = line;
+                for (int width = room; width > 0 && metrics.horizontalAdvance(fitted) > room;
+                     --width) {
+                    fitted = metrics.elidedText(line, Qt::ElideRight, width);
+                }
+                cut << fitted;
+            }
+            shown = cut.join(QChar('\n'));
+        }
+        cut_ = shown != full_;
+        if (label_->text() != shown) {
+            label_->setText(shown);
+        }
+        QSize size = label_->sizeHint();
+        if (cut_) {
+            size.setWidth(std::min(size.width(), room + frame));
+        }
         const QRect wanted(QPoint(control_.Left, control_.Top), size);
         if (label_->geometry() != wanted) {
             label_->setGeometry(wanted);
         }
     }
 
+    void SyncAfterOthers() override {
+        if (label_model_.AutoSize && control_.Visible) {
+            SyncGeometry();
+            if (const QString tip = ToolTip(); label_->toolTip() != tip) {
+                label_->setToolTip(tip);
+            }
+        }
+    }
+
+    QString ToolTip() const override {
+        return cut_ && control_.Hint.empty() ? full_ : BindingBase::ToolTip();
+    }
+
 private:
+    // The width from the label's left edge to the nearest shown widget on its right
+    // within the label's lines, or to the inner edge of what holds it.
+    int Room(int height) const {
+        const QWidget* parent = label_->parentWidget();
+        if (parent == nullptr) {
+            return std::numeric_limits<int>::max() / 2;
+        }
+        // A text never touches its neighbour's.
+        constexpr int kGap = 2;
+        int right = parent->contentsRect().right() + 1;
+        const int top = control_.Top;
+        const int bottom = control_.Top + std::max(height, 1);
+        for (const QObject* child : parent->children()) {
+            const auto* widget = qobject_cast<const QWidget*>(child);
+            if (widget == nullptr || widget == label_ || widget->isWindow() ||
+                !widget->isVisibleTo(parent)) {
+                continue;
+            }
+            const QRect g = widget->geometry();
+            if (g.left() > control_.Left && g.top() < bottom && g.bottom() >= top) {
+                right = std::min(right, g.left() - kGap);
+            }
+        }
+        return right - control_.Left;
+    }
+
     Label& label_model_;
     QLabel* label_ = nullptr;
+    QString full_;      // the whole text
+    bool cut_ = false;  // shown cut short with "…"
 };
 
 class ButtonBinding : public BindingBase {
@@ -136,6 +211,9 @@ public:
         // it is the window's, as when the pointer merely rests there.
         box_->setFocusPolicy(Qt::StrongFocus);
         box_->installEventFilter(new WheelGuard(box_, true));
+        // Enter in an editable list keeps the typed text: the list's items are the model's,
+        // and an item Qt added of its own would be picked as one the model does not have.
+        box_->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
             binding_.Act([this, index](Window& w) { PickItem(w, box_model_, index); });
         });

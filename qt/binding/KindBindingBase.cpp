@@ -1,7 +1,11 @@
 #include "qt/binding/KindBindingBase.h"
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
@@ -96,6 +100,20 @@ bool EventRouter::KeyPressed(const QKeyEvent& key) {
             [this](Window& w) { TypeIntoCell(w, static_cast<StringGrid&>(control_), kDeleteKey); });
         return true;
     }
+    // A grid's own paste and copy: Ctrl+V types the clipboard's lines into the cells,
+    // Ctrl+C puts the selected cells there.
+    const bool paste = key.matches(QKeySequence::Paste);
+    if (cells && (paste || key.matches(QKeySequence::Copy))) {
+        auto& grid = static_cast<StringGrid&>(control_);
+        binding_.Act([&grid, paste](Window& w) {
+            if (paste) {
+                PasteCells(w, grid);
+            } else {
+                CopyCells(w, grid);
+            }
+        });
+        return true;
+    }
     for (const char32_t typed : TypedKeys(key)) {
         if (cells) {
             binding_.Act([this, typed](Window& w) {
@@ -120,17 +138,21 @@ void BindingBase::Sync() {
     if (widget_->isEnabled() != control_.Enabled) {
         widget_->setEnabled(control_.Enabled);
     }
-    if (widget_->toolTip() != Q(control_.Hint)) {
-        widget_->setToolTip(Q(control_.Hint));
-    }
     SyncContextMenu(control_, widget_);
     SyncGeometry();
+    if (const QString tip = ToolTip(); widget_->toolTip() != tip) {
+        widget_->setToolTip(tip);
+    }
     // The program entry shows the window itself; the binding shows and hides the rest.
     if (widget_->parentWidget() != nullptr &&
         (widget_->isVisibleTo(widget_->parentWidget()) != control_.Visible || !synced_)) {
         widget_->setVisible(control_.Visible);
     }
     synced_ = true;
+}
+
+QString BindingBase::ToolTip() const {
+    return Q(control_.Hint);
 }
 
 void BindingBase::SyncGeometry() {
@@ -160,9 +182,21 @@ void BindingBase::RouteKeys(QWidget* target) {
 }
 
 void BindingBase::TakeTyping(QLineEdit* edit) {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& typed) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit](const QString& typed) {
+        QString text = typed;
+        // A one-line field takes a pasted text up to its first line break, as the desktop's
+        // one-line fields do: "530" and a line break copied from a list give "530". What
+        // stood after the cursor stays.
+        const int lineBreak = text.indexOf(QRegularExpression("[\r\n]"));
+        if (lineBreak >= 0) {
+            const int cursor = std::max(edit->cursorPosition(), lineBreak);
+            text = text.left(lineBreak) + text.mid(cursor).remove(QRegularExpression("[\r\n]"));
+            const QSignalBlocker quiet(edit);
+            edit->setText(text);
+            edit->setCursorPosition(lineBreak);
+        }
         binding_.Act(
-            [this, text = typed.toStdString()](Window& w) { ChangeText(w, control_, text); });
+            [this, text = text.toStdString()](Window& w) { ChangeText(w, control_, text); });
     });
 }
 

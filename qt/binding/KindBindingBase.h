@@ -78,6 +78,8 @@ public:
 protected:
     virtual void SyncKind() {}
     virtual void SyncGeometry();
+    // What the widget's tooltip shows: the control's hint.
+    virtual QString ToolTip() const;
     void Attach(QWidget* widget);
     // The keys of this widget are the control's keys.
     void RouteKeys(QWidget* target);

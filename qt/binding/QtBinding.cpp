@@ -1,6 +1,8 @@
 #include "qt/binding/QtBinding.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
@@ -9,7 +11,9 @@
 #include <tuple>
 
 #include "app/UserActions.h"
+#include "qt/binding/FocusRing.h"
 #include "qt/binding/QtKindBindings.h"
+#include "qt/platform/ScreenPlace.h"
 
 namespace tesmarik {
 
@@ -91,6 +95,24 @@ private:
     QtBinding& binding_;
 };
 
+// Esc while a drop-down list is open belongs to the list. Qt's list closes itself when it
+// is asked whether it takes the key, yet says no, so that the window's own Esc would fire
+// too and close the window: the question is answered yes here, before the list hears it.
+class PopupKeepsEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            QApplication::activePopupWidget() != nullptr) {
+            event->accept();
+        }
+        return false;
+    }
+};
+
 // A control's widget is made when the control first shows; the timer has no place on
 // screen and is made at once.
 bool NeedsWidget(const Control& control) {
@@ -146,12 +168,15 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
     auto* closer = new CloseFilter(*this, FormOf(registry_));
     closer->setParent(top_);
     top_->installEventFilter(closer);
+    // Esc closes the window; in an open drop-down list it closes the list alone.
+    qApp->installEventFilter(new PopupKeepsEscape(top_));
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), top_);
     QObject::connect(escape, &QShortcut::activated, top_, [this] {
         Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
     });
     if (form.Modal) {
-        top_->move(owner->geometry().center() - top_->rect().center());
+        top_->move(
+            WithinScreen(owner->geometry().center() - top_->rect().center(), top_->size(), owner));
     } else {
         top_->move(BesideOwner(owner, top_->frameGeometry().size()));
     }
@@ -273,6 +298,9 @@ void QtBinding::SyncForm() {
     for (const auto& binding : bindings_) {
         binding->Sync();
     }
+    for (const auto& binding : bindings_) {
+        binding->SyncAfterOthers();
+    }
     if (!focusOrdered_) {
         OrderFocus();
     }
@@ -282,8 +310,8 @@ void QtBinding::OrderFocus() {
     focusOrdered_ = true;
     std::vector<QWidget*> chain;
     AppendFocusChain(FormOf(registry_), chain);
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    if (auto* ring = dynamic_cast<FocusRingWidget*>(top_)) {
+        ring->SetRing(chain);
     }
 }
 

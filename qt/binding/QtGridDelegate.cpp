@@ -1,6 +1,10 @@
 #include "qt/binding/QtGridDelegate.h"
 
+#include <QAbstractItemView>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace tesmarik {
 
@@ -30,7 +34,10 @@ void QtGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     }
     const Color fill = *decision.fill;
     painter->fillRect(option.rect, QColor(fill.r, fill.g, fill.b));
-    QColor text = state.selected ? option.palette.color(QPalette::HighlightedText)
+    // A selected row in a colour of its own keeps a text that reads on that colour.
+    const QColor background(fill.r, fill.g, fill.b);
+    const bool dark = background.lightnessF() < 0.55;
+    QColor text = state.selected ? (dark ? QColor(Qt::white) : QColor(Qt::black))
                                  : option.palette.color(QPalette::Text);
     if (decision.text) {
         text = QColor(decision.text->r, decision.text->g, decision.text->b);
@@ -44,6 +51,22 @@ void QtGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());
     painter->restore();
+}
+
+bool QtGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                               const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid()) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const QFontMetrics metrics(option.font);
+    if (text.isEmpty() ||
+        metrics.horizontalAdvance(text) + 2 * kCellPadding <= option.rect.width()) {
+        QToolTip::hideText();
+        return true;  // the whole text is in view
+    }
+    QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    return true;
 }
 
 }  // namespace tesmarik

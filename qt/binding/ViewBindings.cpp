@@ -3,10 +3,12 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTimer>
+#include <set>
 
 #include "app/UserActions.h"
 #include "files/QtText.h"
@@ -63,16 +65,33 @@ public:
                          });
         focus_ = new FocusFilter(grid_, table_);
         table_->installEventFilter(focus_);
+        // The user's selection is the grid's own state, kept in the model without an event.
+        QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, table_,
+                         [this] { ReadSelection(); });
+        // A width the user gave, not one the binding set.
+        QObject::connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_,
+                         [this](int column, int, int) {
+                             if (!syncing_) {
+                                 userWidths_.insert(column);
+                             }
+                         });
     }
 
 protected:
     void SyncKind() override {
         const QSignalBlocker blocker(table_);
+        const QScopedValueRollback<bool> syncing(syncing_, true);
         SyncFont(table_);
         table_->setSelectionBehavior(grid_.RowSelect ? QAbstractItemView::SelectRows
                                                      : QAbstractItemView::SelectItems);
-        table_->setSelectionMode(grid_.RowSelect ? QAbstractItemView::ContiguousSelection
-                                                 : QAbstractItemView::SingleSelection);
+        // A block of cells is selected in a grid that selects rows and in one the user types
+        // into (to copy it); a cell alone in the rest.
+        table_->setSelectionMode(grid_.RowSelect || grid_.Editable
+                                     ? QAbstractItemView::ContiguousSelection
+                                     : QAbstractItemView::SingleSelection);
+        // Tab and Shift+Tab leave a grid that selects whole rows, as they leave the other
+        // lists of the window; the arrows move within it.
+        table_->setTabKeyNavigation(!grid_.RowSelect);
         const int rows = std::max(0, grid_.RowCount - grid_.FixedRows);
         if (table_->columnCount() != grid_.ColCount) {
             table_->setColumnCount(grid_.ColCount);
@@ -80,10 +99,25 @@ protected:
         if (table_->rowCount() != rows) {
             table_->setRowCount(rows);
         }
+        // Every row the model's height, whatever the style's least height of a row: the
+        // rows a filter leaves and those it adds alike.
+        if (table_->verticalHeader()->minimumSectionSize() > grid_.DefaultRowHeight) {
+            table_->verticalHeader()->setMinimumSectionSize(grid_.DefaultRowHeight);
+        }
         table_->verticalHeader()->setDefaultSectionSize(grid_.DefaultRowHeight);
         table_->horizontalHeader()->setFixedHeight(grid_.DefaultRowHeight + 2);
+        // The columns of a price list are the user's to widen (by a border, or to the
+        // widest text by a double click on it), with a scroll bar when they outgrow the
+        // grid; the widths the user gave last until the window closes.
+        const auto resize = grid_.RowSelect ? QHeaderView::Interactive : QHeaderView::Fixed;
+        if (table_->horizontalHeader()->count() > 0 &&
+            table_->horizontalHeader()->sectionResizeMode(0) != resize) {
+            table_->horizontalHeader()->setSectionResizeMode(resize);
+            table_->setHorizontalScrollBarPolicy(grid_.RowSelect ? Qt::ScrollBarAsNeeded
+                                                                 : Qt::ScrollBarAlwaysOff);
+        }
         for (int c = 0; c < grid_.ColCount; ++c) {
-            if (table_->columnWidth(c) != grid_.ColWidth(c)) {
+            if (userWidths_.count(c) == 0 && table_->columnWidth(c) != grid_.ColWidth(c)) {
                 table_->setColumnWidth(c, grid_.ColWidth(c));
             }
             const QString heading = grid_.FixedRows > 0 ? Q(grid_.Cell(c, 0)) : QString();
@@ -112,6 +146,22 @@ protected:
     }
 
 private:
+    void ReadSelection() {
+        const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+        grid_.SelLeft = grid_.SelTop = grid_.SelRight = grid_.SelBottom = -1;
+        for (const QTableWidgetSelectionRange& range : ranges) {
+            const int top = range.topRow() + grid_.FixedRows;
+            const int bottom = range.bottomRow() + grid_.FixedRows;
+            const bool first = grid_.SelTop < 0;
+            grid_.SelLeft =
+                first ? range.leftColumn() : std::min(grid_.SelLeft, range.leftColumn());
+            grid_.SelRight =
+                first ? range.rightColumn() : std::max(grid_.SelRight, range.rightColumn());
+            grid_.SelTop = first ? top : std::min(grid_.SelTop, top);
+            grid_.SelBottom = first ? bottom : std::max(grid_.SelBottom, bottom);
+        }
+    }
+
     // The grid's keyboard focus is part of the model: painting depends on it.
     class FocusFilter : public QObject {
     public:
@@ -136,6 +186,8 @@ private:
     StringGrid& grid_;
     QTableWidget* table_ = nullptr;
     FocusFilter* focus_ = nullptr;
+    std::set<int> userWidths_;  // columns the user resized
+    bool syncing_ = false;
 };
 
 // Characters of the model and UTF-16 units of Qt: the same but for characters beyond
@@ -157,9 +209,12 @@ public:
     MemoBinding(QtBinding& b, Memo& c, QWidget* parent) : BindingBase(b, c), memo_(c) {
         edit_ = new QPlainTextEdit(parent);
         Attach(edit_);
+        // Tab moves on to the next control, as in every other field of the window.
+        edit_->setTabChangesFocus(true);
         QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
             shown_ = edit_->toPlainText();
             ChangeText(binding_.Model(), memo_, shown_.toStdString());
+            told_ = memo_.Lines;
         });
         // The user's selection is the field's own state, not an event of the program: the
         // model keeps it up to date without running a handler.
@@ -176,6 +231,15 @@ protected:
         edit_->setLineWrapMode(memo_.WordWrap ? QPlainTextEdit::WidgetWidth
                                               : QPlainTextEdit::NoWrap);
         SyncFont(edit_);
+        // Only lines the program wrote are shown anew. The lines the field itself told the
+        // model may read differently (a line break at the end, a carriage return): writing
+        // them back would undo the user's typing, and, during a paste still under way,
+        // pull the text from under the field's own edit.
+        if (synced_ && memo_.Lines == told_) {
+            ShowProgramSelection();
+            return;
+        }
+        told_ = memo_.Lines;
         QString text;
         for (std::size_t i = 0; i < memo_.Lines.size(); ++i) {
             if (i > 0) {
@@ -195,9 +259,7 @@ protected:
             // A new text starts without a selection.
             ReadSelection();
         }
-        if (memo_.SelStart != seenStart_ || memo_.SelLength != seenLength_) {
-            ShowSelection();  // the program selected
-        }
+        ShowProgramSelection();
     }
 
 private:
@@ -207,6 +269,12 @@ private:
         memo_.SelLength = CharsBefore(shown_, cursor.selectionEnd()) - memo_.SelStart;
         seenStart_ = memo_.SelStart;
         seenLength_ = memo_.SelLength;
+    }
+
+    void ShowProgramSelection() {
+        if (memo_.SelStart != seenStart_ || memo_.SelLength != seenLength_) {
+            ShowSelection();
+        }
     }
 
     void ShowSelection() {
@@ -222,6 +290,8 @@ private:
     Memo& memo_;
     QPlainTextEdit* edit_ = nullptr;
     QString shown_;
+    // The lines the model took from the field when the user last changed its text.
+    std::vector<std::string> told_;
     // The selection the model last heard of from the field or showed in it.
     std::size_t seenStart_ = 0;
     std::size_t seenLength_ = 0;

@@ -21,8 +21,10 @@
 #include "common/Error.h"
 #include "files/QtFiles.h"
 #include "files/QtText.h"
+#include "files/WriteLimit.h"
 #include "form/SellerIdentity.h"
 #include "printing/ReportPages.h"
+#include "qt/platform/ScreenPlace.h"
 #include "workbook/WorkbookFile.h"
 
 namespace tesmarik {
@@ -53,15 +55,11 @@ void FitOnScreen(QFileDialog& dialog) {
     if (screen == nullptr) {
         return;
     }
-    constexpr int kTitleBar = 32;
-    const QRect room = screen->availableGeometry().adjusted(8, kTitleBar, -8, -8);
-    const QSize size = QSize(720, 440).boundedTo(room.size());
+    const QRect room = screen->availableGeometry();
+    const QSize size = QSize(720, 440).boundedTo(room.size() - QSize(16, 40));
     dialog.resize(size);
     const QPoint centre = parent != nullptr ? parent->frameGeometry().center() : room.center();
-    QRect placed(QPoint(centre.x() - size.width() / 2, centre.y() - size.height() / 2), size);
-    placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - size.width() + 1));
-    placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - size.height() + 1));
-    dialog.move(placed.topLeft());
+    dialog.move(WithinScreen(centre - QPoint(size.width() / 2, size.height() / 2), size, parent));
     for (QTreeView* list : dialog.findChildren<QTreeView*>()) {
         list->header()->setStretchLastSection(false);
         list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -70,6 +68,10 @@ void FitOnScreen(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+RealPlatform::RealPlatform() {
+    SurviveFileSizeLimit();
+}
 
 void RealPlatform::BeforeDialog() const {
     if (beforeDialog_) {
@@ -87,7 +89,8 @@ bool RealPlatform::AskAt(int left, int top, const std::string& text) {
     BeforeDialog();
     QMessageBox box(QMessageBox::Information, kProgramTitle, Q(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
-    box.move(left, top);
+    box.adjustSize();
+    box.move(WithinScreen(QPoint(left, top), box.size(), parent_));
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -155,6 +158,10 @@ void RealPlatform::CopyText(const std::string& text) {
     QGuiApplication::clipboard()->setText(Q(text));
 }
 
+std::string RealPlatform::PastedText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
 bool RealPlatform::Print(const PrintedReport& report) {
     BeforeDialog();
     QPrinter printer(QPrinter::HighResolution);
@@ -175,7 +182,18 @@ bool RealPlatform::Print(const PrintedReport& report) {
 void RealPlatform::OpenAddress(const std::string& address) {
     // QUrl keeps the Cyrillic subject of a mailto address as Unicode; the desktop hands it
     // to the mail program percent-encoded in UTF-8, which mail programs show as letters.
-    QDesktopServices::openUrl(QUrl(Q(address)));
+    if (QDesktopServices::openUrl(QUrl(Q(address)))) {
+        return;
+    }
+    // No browser or mail program: the user is told, with the address to copy.
+    BeforeDialog();
+    QMessageBox box(QMessageBox::Warning, kProgramTitle,
+                    QString::fromUtf8("Не удалось открыть адрес: в системе нет программы, "
+                                      "которая его открывает.\n\n") +
+                        Q(address),
+                    QMessageBox::Ok, parent_);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 DownloadResult RealPlatform::Download(const std::string& address, const std::string& path) {

@@ -13,7 +13,7 @@ namespace tesmarik {
 // the download module for the download, the file system and the clock.
 class RealPlatform : public Platform {
 public:
-    RealPlatform() = default;
+    RealPlatform();
 
     // Dialogs are centred on (and modal to) the window once it exists.
     void SetDialogParent(QWidget* parent) { parent_ = parent; }
@@ -30,6 +30,7 @@ public:
     std::optional<std::string> OpenDialog(const SaveDialogRequest& request) override;
     SaveAnswer AskToSave(const std::string& text) override;
     void CopyText(const std::string& text) override;
+    std::string PastedText() override;
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
     DownloadResult Download(const std::string& address, const std::string& path) override;

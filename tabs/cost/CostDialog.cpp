@@ -28,14 +28,21 @@ void FillSizeList(ComboBox& box, const ListedSizes& listed) {
     box.SetItemIndex(typed ? -1 : 0);
 }
 
+// The figures of the quantity and the cost; none stands while the input is wrong.
+void ClearQuantityFigures(TForm2& f) {
+    for (Label* figure : {&f.Label16, &f.Label18, &f.Label20, &f.Label22}) {
+        figure->Text.clear();
+    }
+}
+
 // The size the two lists hold, or what is wrong with it (said in Label12).
-std::optional<std::pair<double, double>> ReadSize(TForm2& f) {
-    const InputRead diameter = ReadDiameter(f.ComboBox1.Text);
+std::optional<std::pair<double, double>> ReadSize(TForm2& f, const CostState& s) {
+    const InputRead diameter = ReadDiameter(f.ComboBox1.Text, s.diameterRange);
     if (!diameter.value) {
         f.Label12.Text = diameter.problem;
         return std::nullopt;
     }
-    const InputRead wall = ReadWall(f.ComboBox2.Text, *diameter.value);
+    const InputRead wall = ReadWall(f.ComboBox2.Text, *diameter.value, s.wallRange);
     if (!wall.value) {
         f.Label12.Text = wall.problem;
         return std::nullopt;
@@ -48,8 +55,12 @@ std::optional<std::pair<double, double>> ReadSize(TForm2& f) {
 void ShowCostOfPosition(TForm2& f, CostState& s, const PricePosition& position) {
     s.pricePerTonne = PricePerTonne(position.price);
     s.position = position;
-    FillSizeList(f.ComboBox1, SizesOfField(position.diameter));
-    FillSizeList(f.ComboBox2, SizesOfField(position.wall));
+    const ListedSizes diameters = SizesOfField(position.diameter);
+    const ListedSizes walls = SizesOfField(position.wall);
+    s.diameterRange = diameters.range;
+    s.wallRange = walls.range;
+    FillSizeList(f.ComboBox1, diameters);
+    FillSizeList(f.ComboBox2, walls);
     f.Label4.Text = position.steel;
     f.Label6.Text = position.standard;
     f.Label8.Text = s.pricePerTonne ? ShowMoney(*s.pricePerTonne) + " руб./т" : position.price;
@@ -60,7 +71,7 @@ void ShowCostOfPosition(TForm2& f, CostState& s, const PricePosition& position) 
     for (Label* figure : {&f.Label12, &f.Label14, &f.Label16, &f.Label18, &f.Label20, &f.Label22}) {
         figure->Text.clear();
     }
-    if (const auto size = ReadSize(f)) {
+    if (const auto size = ReadSize(f, s)) {
         f.Label14.Text = ShowNumber(UniversalMassPerMetre(size->first, size->second)) + " кг";
     }
     // A size still to be chosen or typed is no mistake yet.
@@ -69,8 +80,10 @@ void ShowCostOfPosition(TForm2& f, CostState& s, const PricePosition& position) 
 
 void RecalculateCost(TForm2& f, const CostState& s) {
     f.Label12.Text.clear();
-    const auto size = ReadSize(f);
+    ClearQuantityFigures(f);
+    const auto size = ReadSize(f, s);
     if (!size) {
+        f.Label14.Text.clear();
         return;
     }
     f.Label14.Text = ShowNumber(UniversalMassPerMetre(size->first, size->second)) + " кг";
@@ -87,6 +100,10 @@ void RecalculateCost(TForm2& f, const CostState& s) {
     }
     const CostFigures figures = ComputeCost(
         {size->first, size->second, unit, *quantity.value, *average.value, s.pricePerTonne});
+    if (const InputRead pieces = CheckPieces(figures.pieces); !pieces.value) {
+        f.Label12.Text = pieces.problem;
+        return;
+    }
     f.Label16.Text = ShowNumber(figures.length) + " м";
     f.Label18.Text = ShowNumber(figures.mass) + " т";
     f.Label20.Text = ShowNumber(figures.pieces) + " шт.";

@@ -9,8 +9,8 @@ namespace tesmarik {
 // Fills the cost window with the position, the quantity emptied, before it opens.
 void ShowCostOfPosition(TForm2& f, CostState& s, const PricePosition& position);
 
-// The figures for what the window now holds. Input that is not usable is said in Label12
-// and changes no figure.
+// The figures for what the window now holds. Input that is not usable is said in Label12,
+// and no figure it would give stands beside it.
 void RecalculateCost(TForm2& f, const CostState& s);
 
 // A new unit of the quantity: its abbreviation beside the field, then the figures.

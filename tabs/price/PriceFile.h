@@ -18,8 +18,8 @@ DownloadResult DownloadPriceFile(Platform& platform, const std::string& path);
 
 // Tells the user how a download into path ended: the success message when one is given,
 // the cause of a failure, and nothing when the user cancelled it: that was their choice,
-// not a fault of the connection.
+// not a fault of the connection. earlierList: a price file stood there before the download.
 void TellDownloadOutcome(Platform& platform, const DownloadResult& result, const std::string& path,
-                         const char* successMessage);
+                         const char* successMessage, bool earlierList);
 
 }  // namespace tesmarik

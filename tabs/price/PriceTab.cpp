@@ -20,7 +20,7 @@ void MakeSurePriceFileIsThere(TForm1& f, Platform& platform, const std::string& 
                         "прайса?")) {
         return;
     }
-    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, nullptr);
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, nullptr, false);
 }
 
 }  // namespace
@@ -60,7 +60,8 @@ void CheckPriceAge(TForm1& f, Platform& platform, const std::string& path) {
     }
     // The labels keep describing the file as it was; the next visit of the tab shows the
     // new one.
-    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, kDownloadDoneMessage);
+    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, kDownloadDoneMessage,
+                        true);
 }
 
 void CheckPriceAge(TForm1& f, Platform& platform) {

@@ -1,7 +1,11 @@
 // The price grid's context menu and the cost window it opens, on the real display.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
+#include <QScreen>
 #include <QTableWidget>
 
 #include "tests/display/RealWindow.h"
@@ -47,6 +51,12 @@ protected:
 
 TEST_F(CostWindow, ARightClickedRowIsPricedInAWindowOverTheMainWindow) {
     RunAsUser([&](XUser& user) {
+        // The main window away from the screen's edges, where nothing moves the cost window
+        // off its centre.
+        user.OnGui([&] {
+            Top()->move(Top()->screen()->availableGeometry().center() - Top()->rect().center());
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return Top()->frameGeometry().top() > 100; }));
         ClickTab(user, 2);
         ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
         // The third position: 89 × 4, steel 20, ГОСТ 8732-78, 76500 руб./т.
@@ -146,6 +156,74 @@ TEST_F(CostWindow, OpenInMassTabPicksTheRowsSize) {
         EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox3.Text; }), "4");
         auto* wall = user.OnGui([&] { return W("ComboBox3"); });
         EXPECT_TRUE(user.OnGui([&] { return wall->isVisible(); }));
+    });
+}
+
+// Esc in an open drop-down of the cost window closes the list alone, keeping what was
+// typed; a second Esc closes the window.
+TEST_F(CostWindow, EscClosesAnOpenListBeforeTheWindow) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        // The second position: 76 with the walls 4, 5 and 6 to pick from.
+        QMenu* menu = MenuOnRow(user, 1);
+        ASSERT_NE(menu, nullptr);
+        Choose(user, menu, 0);
+        ASSERT_TRUE(DialogShown(user)) << "the cost window";
+        QWidget* quantity = user.OnGui([&] { return Dialog()->WidgetOf("Edit1"); });
+        user.Click(quantity);
+        user.Type("100");
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form2.Edit1.Text == "100"; }))
+            << "the typed quantity";
+
+        // Guarded: a window closed by the first Esc takes its list with it.
+        QPointer<QComboBox> walls =
+            user.OnGui([&] { return qobject_cast<QComboBox*>(Dialog()->WidgetOf("ComboBox2")); });
+        ASSERT_FALSE(walls.isNull());
+        user.Click(walls);
+        ASSERT_TRUE(user.WaitFor([&] { return walls->view()->isVisible(); })) << "the open list";
+        user.Key("Escape");
+        ASSERT_TRUE(user.WaitFor([&] { return walls.isNull() || !walls->view()->isVisible(); }))
+            << "the list closed";
+        user.Settle(300);
+        EXPECT_TRUE(
+            user.OnGui([&] { return Dialog() != nullptr && Dialog()->TopLevel()->isVisible(); }));
+        EXPECT_EQ(user.OnGui([&] { return Model().form2.Edit1.Text; }), "100");
+
+        user.Key("Escape");
+        EXPECT_TRUE(user.WaitFor([&] { return Dialog() == nullptr; })) << "the window closed";
+    });
+}
+
+// The cost window of a main window standing at the bottom right of the screen opens
+// wholly within the screen's available area, its button "Закрыть" included.
+TEST_F(CostWindow, OpensWithinTheScreenWhereverTheMainWindowStands) {
+    RunAsUser([&](XUser& user) {
+        user.OnGui([&] {
+            const QRect room = Top()->screen()->availableGeometry();
+            Top()->move(room.bottomRight() -
+                        QPoint(Top()->frameGeometry().width(), Top()->frameGeometry().height()));
+        });
+        ASSERT_TRUE(user.WaitFor([&] {
+            return Top()->screen()->availableGeometry().contains(Top()->frameGeometry()) &&
+                   Top()->frameGeometry().bottom() >
+                       Top()->screen()->availableGeometry().bottom() - 30;
+        })) << "the main window at the bottom right";
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        QMenu* menu = MenuOnRow(user, 2);
+        ASSERT_NE(menu, nullptr);
+        Choose(user, menu, 0);
+        ASSERT_TRUE(DialogShown(user)) << "the cost window";
+        user.Settle(300);
+        EXPECT_TRUE(user.OnGui([&] {
+            return Top()->screen()->availableGeometry().contains(
+                Dialog()->TopLevel()->frameGeometry());
+        })) << user.OnGui([&] {
+            const QRect r = Dialog()->TopLevel()->frameGeometry();
+            return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
+                   std::to_string(r.width()) + "x" + std::to_string(r.height());
+        });
     });
 }
 

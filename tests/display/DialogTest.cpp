@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTreeView>
 
 #include "tests/display/RealWindow.h"
@@ -214,6 +215,82 @@ TEST_F(Dialogs, TheSaveDialogOpensOnScreenInTheLastFolder) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(user.OnGui([&] { return dialog->directory().absolutePath(); }),
                   home_.path() + "/Documents/reports");
+        user.Key("Escape");
+    });
+}
+
+// A link that no program of the system can open (no browser, no mail program) says so in
+// a message that shows the address, selectable so that the user can copy it.
+TEST_F(Dialogs, ALinkNoProgramCanOpenIsSaidWithItsAddress) {
+    QTemporaryDir nothing;
+    ASSERT_TRUE(nothing.isValid());
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray browser = qgetenv("BROWSER");
+    qputenv("PATH", nothing.path().toUtf8());
+    qunsetenv("BROWSER");
+    Open();
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 3);
+        struct Link {
+            const char* name;
+            const char* scheme;
+        };
+        for (const Link link : {Link{"Label90", "http://"}, Link{"Label26", "mailto:"}}) {
+            user.Click(user.OnGui([&] { return W(link.name); }), QPoint(10, 8));
+            ASSERT_TRUE(WaitForMessageBox(user)) << "a message for " << link.name;
+            user.OnGui([&] {
+                auto* box = qobject_cast<QMessageBox*>(OpenDialog());
+                const QString text = box->text();
+                EXPECT_TRUE(text.startsWith(QString::fromUtf8("Не удалось открыть адрес")))
+                    << text.toStdString();
+                // The address itself, whole, on a line of its own.
+                const QString address = text.section("\n\n", 1);
+                EXPECT_TRUE(address.startsWith(link.scheme) && address.size() > 12)
+                    << text.toStdString();
+                EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+            });
+            user.Key("Return");
+            ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; })) << link.name;
+        }
+    });
+    qputenv("PATH", path);
+    if (!browser.isEmpty()) {
+        qputenv("BROWSER", browser);
+    }
+}
+
+// The save dialog names the kinds of the entries of its file list in Russian: a folder is
+// "Папка", not "Folder".
+TEST_F(Dialogs, TheSaveDialogsFileListIsRussian) {
+    ASSERT_TRUE(QDir(home_.path()).mkpath("Documents/reports"));
+    Open();
+    RunAsUser([&](XUser& user) {
+        Act(user, [](Window& w) {
+            ChangePage(w, w.form.PageControl1, 1);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        user.Click(user.OnGui([&] { return W("BitBtn3"); }));
+        ASSERT_TRUE(user.WaitFor([] {
+            return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr;
+        })) << "the save dialog";
+        auto* dialog = user.OnGui([] { return qobject_cast<QFileDialog*>(OpenDialog()); });
+        user.OnGui([&] { dialog->setViewMode(QFileDialog::Detail); });
+        QString kinds;
+        EXPECT_TRUE(user.WaitFor(
+            [&] {
+                kinds.clear();
+                for (const QTreeView* list : dialog->findChildren<QTreeView*>()) {
+                    const QAbstractItemModel* model = list->model();
+                    const QModelIndex root = list->rootIndex();
+                    for (int row = 0; row < model->rowCount(root); ++row) {
+                        kinds += model->index(row, 2, root).data().toString() + "|";
+                    }
+                }
+                return kinds.contains(QString::fromUtf8("Папка"));
+            },
+            10000))
+            << kinds.toStdString();
+        EXPECT_FALSE(kinds.contains("Folder")) << kinds.toStdString();
         user.Key("Escape");
     });
 }

@@ -1,7 +1,9 @@
 // Keys, the wheel and the Tab key, sent through the X server to the real window.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -63,6 +65,91 @@ TEST_F(Input, TheFilterErrorBoxClosesWithEnterEscAndStaysClosed) {
         user.Settle(500);
         EXPECT_EQ(user.OnGui([] { return OpenDialog(); }), nullptr);
         EXPECT_EQ(Dialogs(user).size(), before + 1);
+    });
+}
+
+// Enter in the price filter's diameter or wall field keeps the typed text and filters by
+// it, as the released key does; so after a pasted number ending in a line break.
+TEST_F(Input, EnterInAFilterFieldKeepsItsText) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        const int everyRow = user.OnGui([&] { return Model().form.Tabl.RowCount; });
+        // The filter holds: fewer rows than the whole list, each with the size in its column
+        // (alone or in a range such as "530-630").
+        const auto onlyRowsOf = [&](int column, const std::string& size) {
+            return user.OnGui([&] {
+                const StringGrid& grid = Model().form.Tabl;
+                if (grid.RowCount < 2 || grid.RowCount >= everyRow) {
+                    return false;
+                }
+                for (int row = 1; row < grid.RowCount; ++row) {
+                    if (grid.Cell(column, row).find(size) == std::string::npos) {
+                        return false;
+                    }
+                }
+                return true;
+            });
+        };
+        struct Field {
+            const char* name;
+            const char* typed;
+            int column;
+        };
+        for (const Field field : {Field{"ComboBox7", "530", 1}, Field{"ComboBox8", "8", 2}}) {
+            QWidget* box = user.OnGui([&] { return W(field.name); });
+            user.Click(box, QPoint(6, 10));
+            user.Type(field.typed);
+            user.Key("Return");
+            user.Settle(300);
+            EXPECT_EQ(user.OnGui([&] { return Model().form.Find(field.name)->Text; }), field.typed)
+                << field.name;
+            EXPECT_EQ(user.OnGui([&] {
+                return static_cast<QComboBox*>(box)->currentText().toStdString();
+            }),
+                      field.typed)
+                << field.name;
+            EXPECT_TRUE(onlyRowsOf(field.column, field.typed)) << field.name;
+        }
+
+        Act(user, [](Window& w) {
+            ChangeText(w, w.form.ComboBox7, "");
+            ChangeText(w, w.form.ComboBox8, "");
+        });
+        QWidget* diameter = user.OnGui([&] { return W("ComboBox7"); });
+        user.OnGui([] { QGuiApplication::clipboard()->setText("530\n"); });
+        user.Click(diameter, QPoint(6, 10));
+        user.Key("v", "Control_L");
+        user.Key("Return");
+        user.Settle(300);
+        // The line break is not taken into the one-line field.
+        EXPECT_EQ(user.OnGui([&] { return Model().form.ComboBox7.Text; }), "530");
+        EXPECT_TRUE(onlyRowsOf(1, "530"));
+    });
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the tab in front from anywhere in the window: a
+// field, the price grid, a report.
+TEST_F(Input, CtrlTabChangesTheTabFromAnywhere) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 0);
+        user.OnGui([&] { W("ComboBox1")->setFocus(); });
+        user.Key("Tab", "Control_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 1; }))
+            << "from a field of the mass tab";
+        ShowTab(user, 2);
+        user.OnGui([&] { W("Tabl")->setFocus(); });
+        user.Key("Tab", "Control_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 3; }))
+            << "from the price grid";
+        user.Key("Tab", "Control_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 0; }))
+            << "round from the last tab";
+        ShowTab(user, 1);
+        Act(user, [](Window& w) { ClickControl(w, w.form.BitBtn2); });
+        user.Click(user.OnGui([&] { return W("Memo3"); }));
+        user.Key("Tab", "Control_L+Shift_L");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 0; }))
+            << "back from the report";
     });
 }
 
@@ -158,6 +245,93 @@ TEST_F(Input, TabFollowsTheStepsOfTheMassTab) {
                                                 "CheckBox2", "RadioGroup2", "Edit10",
                                                 "Edit11",    "Button1",     "Button15"};
         EXPECT_EQ(visited, expected);
+    });
+}
+
+// Once the price grid has the focus, Tab and Shift+Tab leave it, as they leave the other
+// lists of the window; the arrows move within it.
+TEST_F(Input, TabLeavesThePriceGrid) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        user.Click(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(2, 1)).center();
+        }));
+        ASSERT_TRUE(user.WaitFor([&] { return grid->hasFocus(); })) << "the grid's focus";
+        const int row = user.OnGui([&] { return Model().form.Tabl.Row; });
+        user.Key("Down");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().form.Tabl.Row == row + 1; }))
+            << "the arrow moves within the grid";
+        user.Key("Tab");
+        EXPECT_TRUE(user.WaitFor([&] { return !grid->hasFocus(); })) << "Tab leaves the grid";
+        user.OnGui([&] { grid->setFocus(Qt::MouseFocusReason); });
+        user.Key("Tab", "Shift_L");
+        EXPECT_TRUE(user.WaitFor([&] { return !grid->hasFocus(); })) << "Shift+Tab leaves the grid";
+    });
+}
+
+// On the loading tab with the report shown, Tab reaches every control of the tab and the
+// report in reading order, and Shift+Tab goes back the same way; Tab in the report moves
+// on instead of typing a tab character.
+TEST_F(Input, TabGoesThroughTheLoadingTabAndItsReport) {
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            PickRadio(w, w.form.RadioGroup3, 0);
+            ChangeText(w, w.form.Edit8, "100");
+            ClickControl(w, w.form.Button2);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); })) << "the report";
+        ASSERT_TRUE(user.OnGui([&] { return W("Edit8")->isEnabled(); }));
+        const std::vector<std::string> expected{
+            "RadioGroup1", "ComboBox4", "ComboBox5", "Edit3", "Edit9",   "RadioGroup3",
+            "Edit8",       "Button2",   "Button7",   "Memo3", "BitBtn2", "BitBtn3"};
+        // Among the controls of this tab only: looking up any other would make its widget.
+        const auto focused = [&] {
+            return user.OnGui([&] {
+                QWidget* focus = QApplication::focusWidget();
+                for (const std::string& name : expected) {
+                    QWidget* widget = W(name.c_str());
+                    if (focus != nullptr && (widget == focus || widget->isAncestorOf(focus))) {
+                        return name;
+                    }
+                }
+                if (focus == nullptr) {
+                    return std::string("nothing");
+                }
+                QWidget* page = focus;
+                while (page != nullptr && page->objectName().isEmpty()) {
+                    page = page->parentWidget();
+                }
+                return std::string(focus->metaObject()->className()) + " in " +
+                       (page != nullptr ? page->objectName().toStdString() : "the window");
+            });
+        };
+        const std::string report = user.OnGui([&] { return Model().form.Memo3.ShownText(); });
+        // The vehicle's button picked, as a click on it leaves it.
+        user.OnGui([&] {
+            for (QRadioButton* button : W("RadioGroup1")->findChildren<QRadioButton*>()) {
+                if (button->isChecked()) {
+                    button->setFocus(Qt::TabFocusReason);
+                }
+            }
+        });
+        std::vector<std::string> forward{focused()};
+        for (std::size_t i = 1; i < expected.size(); ++i) {
+            user.Key("Tab");
+            forward.push_back(focused());
+        }
+        EXPECT_EQ(forward, expected);
+        std::vector<std::string> back{focused()};
+        for (std::size_t i = 1; i < expected.size(); ++i) {
+            user.Key("Tab", "Shift_L");
+            back.push_back(focused());
+        }
+        EXPECT_EQ(back, std::vector<std::string>(expected.rbegin(), expected.rend()));
+        EXPECT_EQ(user.OnGui([&] { return Model().form.Memo3.ShownText(); }), report)
+            << "no tab typed into the report";
     });
 }
 

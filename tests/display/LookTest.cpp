@@ -3,7 +3,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -216,6 +218,182 @@ TEST_F(Look, TitleAndIcon) {
         EXPECT_EQ(icon.pixelColor(corner).alpha(), 0);
     }
     EXPECT_EQ(icon.pixelColor(icon.rect().center()).alpha(), 255);
+}
+
+// Numbers too long for their place are cut with "…" and show whole in the tooltip; no
+// label runs over another widget: a consignment of 10^12 t on the loading tab, a piece
+// count of some 10^298 on the result panel of the mass tab.
+TEST_F(Look, LongNumbersAreCutAndShowWholeInTheTooltip) {
+    // Where the lines of a label's text stand (an empty line covers nothing), in its
+    // parent.
+    const auto inked = [](const QLabel* label) {
+        std::vector<QRect> lines;
+        const QFontMetrics metrics(label->font());
+        const QPoint at = label->geometry().topLeft() + label->contentsRect().topLeft();
+        const int width = label->wordWrap() ? label->contentsRect().width() : 1 << 20;
+        int y = 0;
+        for (const QString& text : label->text().split('\n')) {
+            // A label that wraps its words breaks a long line in its width.
+            const QRect r = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap,
+                                                 text.isEmpty() ? " " : text);
+            if (!text.isEmpty()) {
+                lines.emplace_back(at + QPoint(0, y), r.size());
+            }
+            y += r.height();
+        }
+        return lines;
+    };
+    const auto noOverlaps = [&](XUser& user, const char* holder) {
+        user.OnGui([&] {
+            QWidget* parent = W(holder);
+            const auto labels = parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            for (const QLabel* label : labels) {
+                if (!label->isVisibleTo(parent) || label->text().isEmpty()) {
+                    continue;
+                }
+                for (const QRect& line : inked(label)) {
+                    EXPECT_TRUE(parent->contentsRect().contains(line))
+                        << label->text().toStdString() << " leaves " << holder;
+                    for (const QObject* child : parent->children()) {
+                        const auto* other = qobject_cast<const QWidget*>(child);
+                        if (other == nullptr || other == label || !other->isVisibleTo(parent)) {
+                            continue;
+                        }
+                        const auto* otherLabel = qobject_cast<const QLabel*>(other);
+                        const std::vector<QRect> areas = otherLabel != nullptr
+                                                             ? inked(otherLabel)
+                                                             : std::vector{other->geometry()};
+                        for (const QRect& area : areas) {
+                            EXPECT_FALSE(line.intersects(area))
+                                << label->text().toStdString() << " runs over "
+                                << (otherLabel != nullptr ? otherLabel->text().toStdString()
+                                                          : other->metaObject()->className());
+                        }
+                    }
+                }
+            }
+        });
+    };
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            PickRadio(w, w.form.RadioGroup3, 0);
+            ChangeText(w, w.form.Edit8, "1000000000000");
+            ClickControl(w, w.form.Button2);
+            ChangePage(w, w.form.PageControl2, 1);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Label81")->isVisible(); }));
+        const std::string vehicles = user.OnGui([&] { return Model().form.Label81.Text; });
+        ASSERT_GE(vehicles.size(), 10u) << vehicles;
+        auto* label = user.OnGui([&] { return qobject_cast<QLabel*>(W("Label81")); });
+        EXPECT_TRUE(user.OnGui([&] { return label->text().endsWith(QString::fromUtf8("…")); }))
+            << user.OnGui([&] { return label->text().toStdString(); });
+        EXPECT_EQ(user.OnGui([&] { return label->toolTip().toStdString(); }), vehicles);
+        noOverlaps(user, "TabSheet9");
+        SaveScreenshot(user.OnGui([&] { return OnScreen(W("PageControl2")); }),
+                       "loading-long-numbers");
+
+        ClickTab(user, 0);
+        Act(user, [](Window& w) {
+            ChooseMassPipe(w, 1);
+            for (const char32_t key : std::u32string(U"1e300")) {
+                TypeCharacter(w, w.form.Edit10, key);
+            }
+            ClickControl(w, w.form.Button1);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return !Model().form.Label101.Text.empty(); }));
+        noOverlaps(user, "Panel6");
+        EXPECT_TRUE(user.OnGui([&] {
+            return qobject_cast<QLabel*>(W("Label101"))
+                ->toolTip()
+                .contains(QString::fromStdString(Model().form.Label101.Text));
+        })) << user.OnGui([&] { return Model().form.Label101.Text; });
+    });
+}
+
+// Price columns can be read in full: a cut cell shows its text in a tooltip, a double
+// click on a column's border fits the column to its widest text; a selected row in a
+// colour of its own reads in dark text; a dragged border widens a column and the width
+// stays after a filter; rows keep one height.
+TEST_F(Look, PriceColumnsCanBeReadInFull) {
+    window_.reset();
+    const std::string standard = "ТУ 1381-012-05757848-2005";
+    const std::string toOrder = "n;530;8-10;17Г1С;" + standard +
+                                ";72500;прямошовные горячекатаные трубы большого диаметра;"
+                                "Москва;Игорь;AEA5A3;60";
+    const std::string plain = "n;720;10;09Г2С;ГОСТ 10704-91;70000;трубы;Москва;Игорь;;20";
+    QtFiles::WriteLines((home_.path() + "/.cache/tesmarik/1.csv").toStdString(),
+                        {"Тип;Диаметр;Стенка;Сталь;ГОСТ/ТУ;Цена, руб./т;Описание/Дополнение;"
+                         "Склад;Менеджер;Заказ;Кол-во, т",
+                         toOrder, plain, toOrder, plain});
+    Open();
+    RunAsUser([&](XUser& user) {
+        ShowTab(user, 2);
+        auto* grid = user.OnGui([&] { return static_cast<QTableWidget*>(W("Tabl")); });
+        auto* header = user.OnGui([&] { return grid->horizontalHeader(); });
+        constexpr int kStandard = 4;
+        ASSERT_EQ(user.OnGui([&] { return grid->item(0, kStandard)->text().toStdString(); }),
+                  standard);
+        const int textWidth = user.OnGui([&] {
+            return QFontMetrics(grid->font()).horizontalAdvance(QString::fromStdString(standard));
+        });
+        ASSERT_LT(user.OnGui([&] { return grid->columnWidth(kStandard); }), textWidth)
+            << "the standard is cut at the start";
+
+        // The cut cell's tooltip.
+        user.MoveTo(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(0, kStandard)).center();
+        }));
+        EXPECT_TRUE(user.WaitFor([] { return QToolTip::isVisible(); })) << "a tooltip";
+        EXPECT_EQ(user.OnGui([] { return QToolTip::text().toStdString(); }), standard);
+
+        // A double click on the column's right border fits it to its widest text.
+        const auto border = [&](int column) {
+            return user.OnGui([&] {
+                return QPoint(
+                    header->sectionViewportPosition(column) + header->sectionSize(column) - 1,
+                    header->height() / 2);
+            });
+        };
+        const QPoint standardBorder = border(kStandard);
+        user.Click(header, standardBorder);
+        user.Click(header, standardBorder);
+        EXPECT_TRUE(user.WaitFor([&] { return grid->columnWidth(kStandard) >= textWidth; }))
+            << user.OnGui([&] { return grid->columnWidth(kStandard); }) << " for " << textWidth;
+
+        // The third row, to order, in pale green: selected, its cells other than the
+        // focused one read in dark text on that colour.
+        user.Click(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(2, 1)).center();
+        }));
+        ASSERT_TRUE(user.WaitFor([&] { return grid->item(2, 2)->isSelected(); }));
+        user.Settle(200);
+        const QImage cell = user.OnGui([&] {
+            const QRect r = grid->visualRect(grid->model()->index(2, 2));
+            return OnScreen(grid->viewport()).copy(r);
+        });
+        EXPECT_EQ(cell.pixelColor(cell.width() - 3, cell.height() / 2), QColor(204, 255, 204))
+            << "the row's own colour";
+        EXPECT_GT(DarkPixels(cell), 10) << "dark text in the selected row";
+
+        // A dragged border widens the column, and the width stays after a filter.
+        constexpr int kSteel = 3;
+        const int before = user.OnGui([&] { return grid->columnWidth(kSteel); });
+        const QPoint steelBorder = border(kSteel);
+        user.Drag(header, steelBorder, steelBorder + QPoint(60, 0));
+        EXPECT_TRUE(user.WaitFor([&] { return grid->columnWidth(kSteel) >= before + 40; }))
+            << user.OnGui([&] { return grid->columnWidth(kSteel); }) << " from " << before;
+        const int widened = user.OnGui([&] { return grid->columnWidth(kSteel); });
+        Act(user, [](Window& w) { ChangeText(w, w.form.ComboBox7, "530"); });
+        ASSERT_TRUE(user.WaitFor([&] { return grid->rowCount() == 2; }));
+        EXPECT_EQ(user.OnGui([&] { return grid->columnWidth(kSteel); }), widened);
+        user.OnGui([&] {
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                EXPECT_EQ(grid->rowHeight(r), Model().form.Tabl.DefaultRowHeight) << r;
+            }
+        });
+    });
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <atomic>
+#include <memory>
 
 namespace tesmarik {
 
@@ -62,12 +64,24 @@ void RealWindow::PlacePriceFile(int daysOld) {
 void RealWindow::Open() {
     window_ = std::make_unique<ProgramWindow>();
     window_->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Top()));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Top()));
+    // Bounded, and long enough for a machine busy with other work.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Top(), 30000)) << "the window shown within 30 s";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Top(), 30000)) << "the window active within 30 s";
 }
 
 void RealWindow::Act(XUser& user, const std::function<void(Window&)>& action) {
-    user.OnGui([&] { window_->Binding().Act(action); });
+    // Posted, not run inside a call from the user's thread: an action that opens a dialog
+    // waits in the dialog's loop, and the user must stay free to answer it.
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [this, action, done] {
+            window_->Binding().Act(action);
+            *done = true;
+        },
+        Qt::QueuedConnection);
+    EXPECT_TRUE(user.WaitFor([&] { return done->load() || OpenDialog() != nullptr; }, 30000))
+        << "a step of setting up did not end within 30 s";
     user.Settle(50);
 }
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextCursor>
 
 #include "tests/display/RealWindow.h"
@@ -136,6 +137,62 @@ TEST_F(ReportMenu, ThePrintDialogOpensInRussianAndEscCancelsIt) {
         EXPECT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
         user.Settle(300);
         EXPECT_EQ(Dialogs(user).size(), before);
+    });
+}
+
+// The report the user may edit (the loading report) offers the desktop's own edit items
+// too, in Russian, beside the program's four; the read-only log offers the four alone.
+// The paste item pastes.
+TEST_F(ReportMenu, TheEditableReportAlsoHasTheDesktopsEditItems) {
+    RunAsUser([&](XUser& user) {
+        ClickTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            ClickControl(w, w.form.Button2);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); }));
+        user.Click(user.OnGui([&] { return W("Memo3"); }), QPoint(40, 20));
+        user.Key("End", "Control_L");
+        user.OnGui([] { QGuiApplication::clipboard()->setText("вставка"); });
+        user.RightClick(user.OnGui([&] { return W("Memo3"); }), QPoint(40, 20));
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() != nullptr; }));
+        const QStringList captions = Captions(user);
+        ASSERT_GE(captions.size(), 8) << captions.join("|").toStdString();
+        EXPECT_EQ(captions.mid(0, 4),
+                  QStringList({"Копировать", "Выделить всё", "Печать…", "Сохранить в PDF…"}));
+        QString pasteCaption;
+        for (const QString& caption : captions.mid(4)) {
+            // Russian: no Latin letter (a shortcut such as Ctrl+V aside).
+            const QString words = caption.section('\t', 0, 0);
+            EXPECT_FALSE(words.contains(QRegularExpression("[A-Za-z]"))) << caption.toStdString();
+            if (QString(words).remove('&') == "Вставить") {
+                pasteCaption = caption;
+            }
+        }
+        for (const char* item : {"Отменить действие", "Вырезать", "Вставить", "Удалить"}) {
+            EXPECT_TRUE(captions.join("|").remove('&').contains(QString::fromUtf8(item)))
+                << item << " in " << captions.join("|").toStdString();
+        }
+        user.Key("Escape");
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() == nullptr; }));
+
+        ASSERT_FALSE(pasteCaption.isEmpty());
+        Choose(user, "Memo3", pasteCaption);
+        EXPECT_TRUE(user.WaitFor([&] {
+            return QString::fromStdString(Model().form.Memo3.ShownText()).endsWith("вставка");
+        })) << user.OnGui([&] { return Model().form.Memo3.ShownText(); });
+
+        ClickTab(user, 0);
+        Act(user, [](Window& w) {
+            ChooseWorkedExample(w);
+            ClickControl(w, w.form.Button1);
+            ClickControl(w, w.form.BitBtn4);
+        });
+        user.RightClick(user.OnGui([&] { return W("Memo4"); }), QPoint(40, 20));
+        ASSERT_TRUE(user.WaitFor([] { return OpenMenu() != nullptr; }));
+        EXPECT_EQ(Captions(user).size(), 4) << "the read-only log";
+        user.Key("Escape");
     });
 }
 

@@ -4,9 +4,16 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QSemaphore>
+#include <QThread>
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 // Last: Xlib's macros (None, Bool, Status) would clash with the names of the headers above.
 // clang-format off
@@ -40,7 +47,40 @@ bool XUser::WaitFor(const std::function<bool()>& condition, int milliseconds) {
 
 void XUser::Settle(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-    OnGui([] { QApplication::processEvents(); });
+    OnGui([] {});
+}
+
+void XUser::RunOnGui(const std::function<void()>& f) {
+    // A step asked for from the program's own thread (a condition of WaitFor that asks
+    // again) runs at once: waiting there for the thread itself would wait forever.
+    if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        f();
+        return;
+    }
+    // Shared with the call: when the wait gives up, the call may still run later.
+    struct Call {
+        std::function<void()> f;
+        QSemaphore done;
+    };
+    auto call = std::make_shared<Call>();
+    call->f = f;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [call] {
+            call->f();
+            call->done.release();
+        },
+        Qt::QueuedConnection);
+    constexpr int kSeconds = 60;
+    if (!call->done.tryAcquire(1, kSeconds * 1000)) {
+        // The caller's variables that f refers to cannot outlive this: the test ends here.
+        std::fprintf(stderr,
+                     "XUser: the program's thread did not run a step of the test within %d s "
+                     "(a modal dialog opened inside that step, or the program hangs)\n",
+                     kSeconds);
+        std::fflush(stderr);
+        std::_Exit(3);
+    }
 }
 
 void XUser::Key(const std::string& name, const std::string& modifier) {
@@ -51,8 +91,14 @@ void XUser::Key(const std::string& name, const std::string& modifier) {
         }
         return XKeysymToKeycode(display_, sym);
     };
-    if (!modifier.empty()) {
-        XTestFakeKeyEvent(display_, code(modifier), True, 0);
+    std::vector<KeyCode> held;
+    for (std::size_t start = 0; start < modifier.size();) {
+        const std::size_t plus = std::min(modifier.find('+', start), modifier.size());
+        held.push_back(code(modifier.substr(start, plus - start)));
+        start = plus + 1;
+    }
+    for (const KeyCode key : held) {
+        XTestFakeKeyEvent(display_, key, True, 0);
     }
     // A key is held for a tenth of a second, as a person holds it: what the press starts
     // (a message box that opens or closes) is over before the release arrives.
@@ -60,8 +106,8 @@ void XUser::Key(const std::string& name, const std::string& modifier) {
     XSync(display_, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     XTestFakeKeyEvent(display_, code(name), False, 0);
-    if (!modifier.empty()) {
-        XTestFakeKeyEvent(display_, code(modifier), False, 0);
+    for (auto key = held.rbegin(); key != held.rend(); ++key) {
+        XTestFakeKeyEvent(display_, *key, False, 0);
     }
     XSync(display_, False);
     Settle(60);
@@ -116,6 +162,24 @@ void XUser::RightClick(QWidget* widget, QPoint at) {
     Button(3);
 }
 
+void XUser::Drag(QWidget* widget, QPoint from, QPoint to) {
+    MoveTo(widget, from);
+    XTestFakeButtonEvent(display_, 1, True, 0);
+    XSync(display_, False);
+    Settle(60);
+    const QPoint start = Global(widget, from);
+    const QPoint end = Global(widget, to);
+    for (int step = 1; step <= 8; ++step) {
+        const QPoint p = start + (end - start) * step / 8;
+        XTestFakeMotionEvent(display_, -1, p.x(), p.y(), 0);
+        XSync(display_, False);
+        Settle(30);
+    }
+    XTestFakeButtonEvent(display_, 1, False, 0);
+    XSync(display_, False);
+    Settle(60);
+}
+
 void XUser::Wheel(QWidget* widget, int notches) {
     MoveTo(widget);
     for (int i = 0; i < std::abs(notches); ++i) {
@@ -154,14 +218,18 @@ void RunAsUser(const std::function<void(XUser&)>& body) {
             } catch (const std::exception& e) {
                 ADD_FAILURE() << "the user's part stopped: " << e.what();
             }
-            // Whatever the test left open is closed, so that the loops of its dialogs end.
+            // Whatever the test left open is closed, so that the loops of its dialogs and
+            // menus end.
             for (int i = 0; i < 20; ++i) {
                 const bool open = person.OnGui([] {
-                    QWidget* modal = QApplication::activeModalWidget();
-                    if (modal != nullptr) {
-                        modal->close();
+                    QWidget* open = QApplication::activePopupWidget();
+                    if (open == nullptr) {
+                        open = QApplication::activeModalWidget();
                     }
-                    return modal != nullptr;
+                    if (open != nullptr) {
+                        open->close();
+                    }
+                    return open != nullptr;
                 });
                 if (!open) {
                     break;

@@ -23,26 +23,28 @@ public:
     XUser(const XUser&) = delete;
     XUser& operator=(const XUser&) = delete;
 
-    // Runs f on the program's thread and returns its result.
+    // Runs f on the program's thread and returns its result. A program's thread that does
+    // not come round to it within a minute (caught in a loop, or in a dialog that f itself
+    // opened) ends the test with a message instead of hanging it.
     template <class F>
     auto OnGui(F f) -> decltype(f()) {
         if constexpr (std::is_void_v<decltype(f())>) {
-            QMetaObject::invokeMethod(QCoreApplication::instance(), f,
-                                      Qt::BlockingQueuedConnection);
+            RunOnGui([&] { f(); });
         } else {
             decltype(f()) result{};
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [&] { result = f(); }, Qt::BlockingQueuedConnection);
+            RunOnGui([&] { result = f(); });
             return result;
         }
     }
     // Polls the condition on the program's thread until it holds, up to the time given.
     bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);
-    // Lets the program take in what was sent.
+    // Lets the program take in what was sent: waits, then until the program's event loop
+    // has come round once. The events are taken in by the program's own loop, never inside
+    // a call from this thread: a dialog that one of them opens would block that call.
     void Settle(int milliseconds = 300);
 
-    // A key by its X name ("Return", "Tab", "minus", "a"), optionally with a modifier
-    // held ("Control_L", "Shift_L").
+    // A key by its X name ("Return", "Tab", "minus", "a"), optionally with modifiers held
+    // ("Control_L", "Shift_L", "Control_L+Shift_L").
     void Key(const std::string& name, const std::string& modifier = {});
     // ASCII text, a key per character.
     void Type(const std::string& text);
@@ -51,12 +53,15 @@ public:
     // The right mouse button, which opens a context menu.
     void RightClick(QWidget* widget, QPoint at = {-1, -1});
     // Wheel notches over the widget: positive scrolls down, negative up.
+    // The left button pressed at `from`, the pointer moved to `to`, the button released.
+    void Drag(QWidget* widget, QPoint from, QPoint to);
     void Wheel(QWidget* widget, int notches);
 
     // A property of a top-level X window as the window manager reads it.
     std::string WindowProperty(unsigned long window, const char* name, const char* type);
 
 private:
+    void RunOnGui(const std::function<void()>& f);
     QPoint Global(QWidget* widget, QPoint at);
     void Button(unsigned int button);
 

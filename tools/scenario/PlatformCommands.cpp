@@ -26,6 +26,12 @@ std::optional<std::string> PathOrCancel(const CommandArgs& args, const std::stri
     return a[0] == "cancel" ? std::nullopt : std::optional(Unescape(a[0]));
 }
 
+// What another program left on the clipboard: the rest of the line, with \n for a line
+// break.
+void Clipboard(ScriptContext& s, const CommandArgs& args) {
+    s.platform.SetClipboard(Unescape(Split(args.text, 1, true)[0]));
+}
+
 void SaveAs(ScriptContext& s, const CommandArgs& args) {
     s.platform.QueueSaveAs(PathOrCancel(args, "saveas"));
 }
@@ -100,6 +106,7 @@ void PriceFile(ScriptContext& s, const CommandArgs& args) {
 
 constexpr CommandRow kCommands[] = {
     {"answer", Answer},        // answer ok|cancel
+    {"clipboard", Clipboard},  // clipboard TEXT
     {"saveas", SaveAs},        // saveas PATH|cancel
     {"openfile", OpenFile},    // openfile PATH|cancel
     {"ask", Ask},              // ask yes|no|cancel

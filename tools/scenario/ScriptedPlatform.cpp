@@ -5,6 +5,7 @@
 
 #include "common/Error.h"
 #include "files/QtFiles.h"
+#include "files/WriteLimit.h"
 #include "printing/ReportPages.h"
 #include "workbook/WorkbookFile.h"
 
@@ -33,7 +34,9 @@ std::string EscapeValue(const std::string& text) {
 
 ScriptedPlatform::ScriptedPlatform(std::ostream& out, std::string priceFilePath,
                                    std::string sellerHost)
-    : out_(out), priceFilePath_(std::move(priceFilePath)), sellerHost_(std::move(sellerHost)) {}
+    : out_(out), priceFilePath_(std::move(priceFilePath)), sellerHost_(std::move(sellerHost)) {
+    SurviveFileSizeLimit();
+}
 
 void ScriptedPlatform::ShowMessage(const std::string& text) {
     out_ << "message: " << EscapeValue(text) << '\n';
@@ -93,6 +96,7 @@ SaveAnswer ScriptedPlatform::AskToSave(const std::string& text) {
 
 void ScriptedPlatform::CopyText(const std::string& text) {
     out_ << "clipboard: " << EscapeValue(text) << '\n';
+    clipboard_ = text;
 }
 
 bool ScriptedPlatform::Print(const PrintedReport& report) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "common/Platform.h"
 
@@ -34,6 +35,8 @@ public:
     }
     void SetNow(const DateTime& t) { now_ = t; }
     void SetPriceFileLocked(bool locked) { priceLocked_ = locked; }
+    // What the clipboard holds, as another program would leave it there.
+    void SetClipboard(std::string text) { clipboard_ = std::move(text); }
 
     void ShowMessage(const std::string& text) override;
     bool AskAt(int left, int top, const std::string& text) override;
@@ -42,6 +45,7 @@ public:
     std::optional<std::string> OpenDialog(const SaveDialogRequest& request) override;
     SaveAnswer AskToSave(const std::string& text) override;
     void CopyText(const std::string& text) override;
+    std::string PastedText() override { return clipboard_; }
     bool Print(const PrintedReport& report) override;
     void OpenAddress(const std::string& address) override;
     DownloadResult Download(const std::string& address, const std::string& path) override;
@@ -62,6 +66,7 @@ private:
     std::ostream& out_;
     std::string priceFilePath_;
     std::string sellerHost_;
+    std::string clipboard_;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> saves_;
     std::deque<std::optional<std::string>> opens_;

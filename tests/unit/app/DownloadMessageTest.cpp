@@ -31,13 +31,13 @@ public:
 
 TEST(DownloadFailureMessage, NamesTheCacheFolderAndTheReasonOfALocalFailure) {
     EXPECT_EQ(DownloadFailureMessage({Outcome::LocalFailure, "на диске нет места"},
-                                     "/home/user/.cache/tesmarik/1.csv"),
+                                     "/home/user/.cache/tesmarik/1.csv", true),
               "Не удалось записать прайс в папку кэша /home/user/.cache/tesmarik: на диске нет "
               "места. Прежний прайс не изменён.");
 }
 
 TEST(DownloadFailureMessage, TheNetworksFailureKeepsTheProgramsMessage) {
-    EXPECT_EQ(DownloadFailureMessage({Outcome::NetworkFailure, {}}, "/a/1.csv"),
+    EXPECT_EQ(DownloadFailureMessage({Outcome::NetworkFailure, {}}, "/a/1.csv", true),
               kDownloadFailedMessage);
 }
 
@@ -50,8 +50,9 @@ TEST(DownloadFailureMessage, BothPromptsShowIt) {
     std::ostringstream out;
     OutcomePlatform platform(out, path);
     platform.result = {Outcome::LocalFailure, "нет прав на запись"};
-    const std::string local = "Не удалось записать прайс в папку кэша " + folder.string() +
-                              ": нет прав на запись. Прежний прайс не изменён.";
+    const std::string first =
+        "Не удалось записать прайс в папку кэша " + folder.string() + ": нет прав на запись.";
+    const std::string local = first.substr(0, first.size() - 1) + ". Прежний прайс не изменён.";
 
     // No price file yet: the tab offers the first download.
     Window window(platform);
@@ -60,7 +61,8 @@ TEST(DownloadFailureMessage, BothPromptsShowIt) {
     window.form.PageControl1.ActivePageIndex = 2;
     platform.QueueAnswer(true);
     PageControl1Change(window.form, window.state.price, platform);
-    ASSERT_EQ(platform.messages, std::vector<std::string>{local});
+    // No earlier list to keep: none is named.
+    ASSERT_EQ(platform.messages, std::vector<std::string>{first});
 
     // An old file: the age check offers a fresh one.
     { std::ofstream(path) << "n;530\r\n"; }

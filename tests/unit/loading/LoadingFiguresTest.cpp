@@ -118,10 +118,10 @@ TEST(ComputeLoading, Consignments) {
         {Inputs("530", "10", "100"),
          kBasisLength,
          {"12,928", "100", "8", "1", "0", "0", "0", "0", "33", "9", "13,148", "101,7"}},
-        // Nothing to carry is not a whole number of wagons above 0.
+        // Nothing to carry needs no wagon.
         {Inputs("530", "10", "0"),
          kBasisLength,
-         {"0", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0"}},
+         {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}},
         // A negative consignment needs no vehicle.
         {Inputs("530", "10", "-100"),
          kBasisLength,
@@ -219,8 +219,8 @@ TEST(ComputeLoading, ConsignmentsOfWholePipesFillWholeVehicles) {
                 ComputeLoading(Inputs(d, s, shorter, l), StateFor(c.vehicle, kBasisLength));
             ASSERT_EQ(r.totCnt, fewer);
             ASSERT_EQ(r.full, fewer / n);
-            // Less than a pipe still takes a vehicle.
-            ASSERT_EQ(r.totalVeh, fewer == 0 ? 1 : (fewer + n - 1) / n);
+            // Less than one whole pipe is no pipe and needs no vehicle.
+            ASSERT_EQ(r.totalVeh, (fewer + n - 1) / n);
         }
     }
     // The sweep reaches consignments whose binary count of pipes lies below the whole one.

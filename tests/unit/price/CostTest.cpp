@@ -78,7 +78,7 @@ TEST(ReadQuantity, PositiveBoundedAndWholePipes) {
         {"100001", QuantityUnit::Tonnes, std::nullopt,
          "Количество слишком велико: не более 100 000 т."},
         {"1e400", QuantityUnit::Pieces, std::nullopt,
-         "Количество слишком велико: не более 100 000 шт.."},
+         "Количество слишком велико: не более 100 000 шт."},
         {"2,5", QuantityUnit::Pieces, std::nullopt, "Количество труб должно быть целым."},
     };
     for (const QuantityCase& c : cases) {

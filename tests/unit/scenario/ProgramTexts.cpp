@@ -48,6 +48,7 @@ const std::vector<Text>& Texts() {
         {Said::Message, "download done", Exact(kDownloadDoneMessage)},
         {Said::Message, "download failed", Exact(kDownloadFailedMessage)},
         {Said::Message, "price file clipped", Exact(kPriceClippedMessage)},
+        {Said::Message, "no price list", Exact(kNoPriceListMessage)},
         {Said::Dialog, "no price file",
          Exact("Прайса в базе данных необнаружено,\rпроизвести новую загрузку нового прайса?")},
         {Said::Dialog, "price file old",
