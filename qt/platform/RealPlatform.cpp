@@ -101,35 +101,31 @@ void RealPlatform::ErrorBox(const std::string& text) {
 }
 
 std::optional<std::string> RealPlatform::SaveDialog(const SaveDialogRequest& request) {
-    BeforeDialog();
-    if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) {
-        saveFolder_ = DefaultSaveFolder();
-    }
-    QFileDialog dialog(parent_, QString(), saveFolder_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(NameFilter(request.filter));
-    dialog.setDefaultSuffix(Q(request.defaultExtension));
-    // Reports replace an existing file without a question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    FitOnScreen(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    const QString chosen = dialog.selectedFiles().constFirst();
-    saveFolder_ = QFileInfo(chosen).absolutePath();
-    return chosen.toStdString();
+    return FileDialog(request, QFileDialog::AcceptSave);
 }
 
 std::optional<std::string> RealPlatform::OpenDialog(const SaveDialogRequest& request) {
+    return FileDialog(request, QFileDialog::AcceptOpen);
+}
+
+// The save and the open dialog share their folder: each starts where the last one ended.
+std::optional<std::string> RealPlatform::FileDialog(const SaveDialogRequest& request,
+                                                    QFileDialog::AcceptMode mode) {
     BeforeDialog();
     if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) {
         saveFolder_ = DefaultSaveFolder();
     }
     QFileDialog dialog(parent_, QString(), saveFolder_);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode);
     dialog.setNameFilter(NameFilter(request.filter));
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(Q(request.defaultExtension));
+        // Reports replace an existing file without a question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
     FitOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -54,6 +55,9 @@ private:
     std::function<void()> beforeDialog_;
     Downloader downloader_;
     // The folder of the last save, where the next save dialog opens.
+    std::optional<std::string> FileDialog(const SaveDialogRequest& request,
+                                          QFileDialog::AcceptMode mode);
+
     QString saveFolder_;
 };
 
