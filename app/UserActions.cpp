@@ -175,9 +175,17 @@ void TypeIntoCell(Window& w, StringGrid& grid, char32_t key) {
     std::string& cell = grid.CellRef(grid.Col, grid.Row);
     if (key == U'\b') {
         RemoveLastChar(cell);
-    } else if (key != U'\r' && key != kDeleteKey) {
+    } else if (key >= 0x20 && key != kDeleteKey && key < kEditCellKey) {
         AppendCodePoint(cell, key);
     }
+}
+
+void MoveToCell(StringGrid& grid, int col, int row) {
+    if (grid.Col != col || grid.Row != row) {
+        grid.Editing = false;
+    }
+    grid.Col = col;
+    grid.Row = row;
 }
 
 void PasteIntoCells(Window& w, StringGrid& grid, const std::string& text) {

@@ -50,6 +50,8 @@ void TypeIntoMemo(Memo& memo, char32_t key);
 // A key typed into the current cell of a grid: OnKeyPress, then an editable grid's cell
 // takes the key (Backspace removes the last character, Enter adds nothing).
 void TypeIntoCell(Window& w, StringGrid& grid, char32_t key);
+// The user makes (col, row) the grid's current cell; an edit in place of another cell ends.
+void MoveToCell(StringGrid& grid, int col, int row);
 
 // A text pasted into an editable grid: its lines fill the current column from the current
 // row down, one line a cell, each typed as the user types it (Backspace over what the cell

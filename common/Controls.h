@@ -77,6 +77,11 @@ using Event = std::function<void()>;
 // Delete key pressed in a grid that is not editable.
 using KeyEvent = std::function<void(char32_t key)>;
 inline constexpr char32_t kDeleteKey = 0x7F;
+// Keys of a grid that type nothing: F2 (or a double click on the cell) edits the current
+// cell in place; Esc ends that edit, bringing back what the cell held before it. The
+// first lies beyond Unicode, so no typed character can be taken for it.
+inline constexpr char32_t kEditCellKey = 0x110000;
+inline constexpr char32_t kEscapeKey = 0x1B;
 
 // One item of a context menu: its caption and what choosing it does.
 struct MenuItem {
@@ -134,6 +139,9 @@ public:
     // A window opened over the main window blocks it (and the windows under it) until it
     // closes; one that is not modal lets the user go on working in them.
     bool Modal = true;
+    // Counts the times the program brought the window, already open, to the front; the
+    // screen's window is raised and activated each time it grows.
+    int Raised = 0;
     // Asked before the window closes; false keeps it open (changes the user would lose).
     std::function<bool()> OnCloseQuery;
     // The control that holds the keyboard focus when the window opens; none: the first
@@ -287,6 +295,13 @@ public:
     std::map<int, int> ColWidths;  // columns whose width differs from the default
     bool Editable = false;
     bool RowSelect = false;
+    // The current cell is being edited in place (a grid whose OnKeyPress takes the typing):
+    // keys go to the end of its text instead of replacing it, and Esc belongs to the cell.
+    // Moving to another cell or leaving the grid ends the edit.
+    bool Editing = false;
+    // Tab moves from cell to cell; false: Tab leaves the grid as one stop, the arrows move
+    // within it.
+    bool TabWalksCells = true;
     // The current cell, and whether the grid holds the keyboard focus.
     int Col = 0;
     int Row = 1;

@@ -6,6 +6,10 @@ namespace tesmarik {
 
 void DialogWindows::Open(ControlRegistry& dialog) {
     if (std::find(open_.begin(), open_.end(), &dialog) != open_.end()) {
+        // Asked for again, an open window that blocks nothing comes to the front.
+        if (!FormOf(dialog).Modal) {
+            ++FormOf(dialog).Raised;
+        }
         return;
     }
     open_.push_back(&dialog);

@@ -17,7 +17,8 @@ public:
     DialogWindows(const DialogWindows&) = delete;
     DialogWindows& operator=(const DialogWindows&) = delete;
 
-    // Opens the dialog on top; one already open stays where it is.
+    // Opens the dialog on top; one already open stays where it is, and one that is not
+    // modal is brought to the front.
     void Open(ControlRegistry& dialog);
     // Closes the dialog, as its close button does; one that is not open is left alone.
     void Close(const FormControl& form);

@@ -46,6 +46,18 @@ std::vector<char32_t> CodePoints(const std::string& utf8) {
     return out;
 }
 
+bool IsWellFormedUtf8(const std::string& utf8) {
+    // Written again from its code points, a well-formed text is the same bytes.
+    std::string again;
+    for (const char32_t cp : CodePoints(utf8)) {
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        AppendCodePoint(again, cp);
+    }
+    return again == utf8;
+}
+
 void AppendCodePoint(std::string& utf8, char32_t cp) {
     if (cp < 0x80) {
         utf8 += static_cast<char>(cp);

@@ -34,6 +34,10 @@ std::string FirstChars(const std::string& utf8, std::size_t count);
 // text gives what its bytes hold; a stray continuation byte starts a two-byte sequence.
 std::vector<char32_t> CodePoints(const std::string& utf8);
 
+// Whether the bytes are well-formed UTF-8: no stray, cut-short or overlong sequence and no
+// code point a character cannot have.
+bool IsWellFormedUtf8(const std::string& utf8);
+
 // Appends one character, given as a code point, to a UTF-8 text.
 void AppendCodePoint(std::string& utf8, char32_t codePoint);
 

@@ -1,5 +1,8 @@
 #include "offer/OfferDocument.h"
 
+#include <array>
+#include <string_view>
+
 #include "price/PricePosition.h"
 
 namespace tesmarik {
@@ -141,9 +144,9 @@ Workbook OfferWorkbook(const Offer& offer, const OfferFigures& figures, const Se
 
 std::string OfferClipboardText(const Offer& offer, const OfferFigures& figures) {
     std::string text;
-    const auto append = [&text](const OfferRow& row) {
+    const auto append = [&text](const auto& row) {
         for (std::size_t c = 0; c < row.size(); ++c) {
-            text += (c > 0 ? "\t" : "") + row[c];
+            text += (c > 0 ? "\t" : "") + PastedAsText(row[c]);
         }
         text += '\n';
     };
@@ -151,7 +154,31 @@ std::string OfferClipboardText(const Offer& offer, const OfferFigures& figures) 
     for (const OfferRow& row : Rows(offer, figures)) {
         append(row);
     }
+    // The totals, the VAT and the sum in words under the table, as the window shows them.
+    text += '\n';
+    for (const std::string& line : SummaryLines(SummaryOf(offer, figures))) {
+        append(std::array{line});
+    }
     return text;
+}
+
+std::string PastedAsText(const std::string& field) {
+    std::string out = field;
+    // A spreadsheet takes a pasted "=", "+", "-" or "@" for the start of a formula; the
+    // apostrophe makes it text and does not show.
+    if (!out.empty() && std::string_view("=+-@").find(out.front()) != std::string_view::npos) {
+        out.insert(out.begin(), '\'');
+    }
+    // A tab, a line break or a quote inside a field: the field in quotes, its quotes doubled,
+    // so that it stays in its own cell.
+    if (out.find_first_of("\t\r\n\"") != std::string::npos) {
+        std::string quoted = "\"";
+        for (const char c : out) {
+            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        }
+        out = quoted + "\"";
+    }
+    return out;
 }
 
 }  // namespace tesmarik

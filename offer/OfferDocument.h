@@ -27,7 +27,11 @@ PrintedReport OfferReport(const Offer& offer, const OfferFigures& figures,
 Workbook OfferWorkbook(const Offer& offer, const OfferFigures& figures, const SellerLines& seller);
 
 // The table as tab-separated text, heading first, which pastes into a spreadsheet as
-// columns; a line feed ends each row.
+// columns, then the totals, the VAT and the sum in words; a line feed ends each row.
 std::string OfferClipboardText(const Offer& offer, const OfferFigures& figures);
+
+// A field as a spreadsheet takes it from pasted text: as text in a cell of its own, never
+// as a formula, whatever tab, line break or quote it holds.
+std::string PastedAsText(const std::string& field);
 
 }  // namespace tesmarik

@@ -1,9 +1,12 @@
 #include "offer/OfferFile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/Numbers.h"
+#include "common/Text.h"
 #include "loading/Vehicles.h"
+#include "offer/OfferTotals.h"
 
 namespace tesmarik {
 
@@ -70,16 +73,47 @@ std::string TimeText(const DateTime& t) {
     return text;
 }
 
+// A day the calendar has, in a year an offer can be dated.
+bool IsCalendarDay(int year, int month, int day) {
+    if (year < 1900 || year > 9999 || month < 1 || month > 12 || day < 1) {
+        return false;
+    }
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
 std::optional<DateTime> ReadTime(const std::string& text) {
     DateTime t;
     char tail = 0;
     if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
                     &t.minute, &t.second, &tail) != 6 ||
-        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
-        t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0) {
+        !IsCalendarDay(t.year, t.month, t.day) || t.hour > 23 || t.minute > 59 || t.second > 59 ||
+        t.hour < 0 || t.minute < 0 || t.second < 0) {
         return std::nullopt;
     }
     return t;
+}
+
+// The price list's date as the offer shows it, "dd.mm.yyyy", or none at all.
+bool IsPriceDate(const std::string& text) {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    char tail = 0;
+    return text.empty() || (text.size() == 10 &&
+                            std::sscanf(text.c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &tail) == 3 &&
+                            IsCalendarDay(year, month, day));
+}
+
+// A text a document can carry: well-formed UTF-8 with no control character but the tab
+// and line breaks (a NUL would cut it, the others break a workbook's XML).
+bool IsDocumentText(const std::string& text) {
+    return IsWellFormedUtf8(text) &&
+           std::none_of(text.begin(), text.end(), [](char c) {
+               const auto byte = static_cast<unsigned char>(c);
+               return byte < 0x20 && c != '\t' && c != '\n' && c != '\r';
+           });
 }
 
 std::optional<QuantityUnit> ReadUnit(const std::string& text) {
@@ -98,6 +132,15 @@ std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
         return std::nullopt;
     }
     OfferPosition p{f[0], f[1], f[2], f[3], f[4], f[5]};
+    // A price that is a number is a price the list could hold: more than zero and within
+    // what the grid shows as a number. Any other text makes it negotiable.
+    if (const NumberRead price = TryReadNumber(p.price);
+        price.status == NumberRead::Status::Number && !(price.value > 0 && price.value < 1e15)) {
+        return std::nullopt;
+    }
+    if (!std::all_of(f.begin(), f.end(), IsDocumentText)) {
+        return std::nullopt;
+    }
     const auto unit = ReadUnit(f[6]);
     const InputRead diameter = ReadDiameter(p.diameter);
     if (!unit || !diameter.value || !ReadWall(p.wall, *diameter.value).value) {
@@ -111,6 +154,10 @@ std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
     p.unit = *unit;
     p.quantity = *quantity.value;
     p.averageLength = *length.value;
+    // Every figure it comes to is one the offer's window would take.
+    if (!PositionProblem(p).empty()) {
+        return std::nullopt;
+    }
     return p;
 }
 
@@ -175,7 +222,7 @@ OfferRead ReadOfferFile(const std::string& text) {
             return damaged(i);
         }
         const auto fields = Fields(lines[i].substr(key.size()));
-        if (!fields || fields->size() != 1) {
+        if (!fields || fields->size() != 1 || !IsDocumentText(fields->front())) {
             return damaged(i);
         }
         values[k] = fields->front();
@@ -193,6 +240,9 @@ OfferRead ReadOfferFile(const std::string& text) {
     offer.vatRate = values[4];
     offer.vehicle = static_cast<int>(vehicle.value);
     offer.priceDate = values[6];
+    if (!IsPriceDate(offer.priceDate)) {
+        return damaged(7);
+    }
     const std::string key = std::string(kPositionKey) + "=";
     for (; i < lines.size(); ++i) {
         if (lines[i].compare(0, key.size(), key) != 0 ||
@@ -205,6 +255,9 @@ OfferRead ReadOfferFile(const std::string& text) {
             return damaged(i);
         }
         offer.positions.push_back(*position);
+    }
+    if (ComputeOffer(offer, "60").costTooLarge) {
+        return {std::nullopt, "повреждён: стоимость больше 999 999 999 999,99 руб."};
     }
     return {offer, {}};
 }

@@ -4,6 +4,7 @@
 
 #include "common/Error.h"
 #include "common/Numbers.h"
+#include "offer/SumInWords.h"
 #include "price/PricePosition.h"
 
 namespace tesmarik {
@@ -32,12 +33,24 @@ std::string PositionName(const OfferPosition& p) {
 
 bool SameRowAndSize(const OfferPosition& a, const OfferPosition& b) {
     return a.type == b.type && a.diameter == b.diameter && a.wall == b.wall && a.steel == b.steel &&
-           a.standard == b.standard && a.price == b.price;
+           a.standard == b.standard && a.price == b.price && a.averageLength == b.averageLength;
 }
 
 CostFigures PositionFigures(const OfferPosition& p) {
     return ComputeCost({ReadNumber(p.diameter), ReadNumber(p.wall), p.unit, p.quantity,
                         p.averageLength, PricePerTonne(p.price)});
+}
+
+std::string PositionProblem(const OfferPosition& p) {
+    const CostFigures figures = PositionFigures(p);
+    if (const InputRead pieces = CheckPieces(figures.pieces); !pieces.value) {
+        return pieces.problem;
+    }
+    // Compared in roubles: a cost this large may not fit the kopecks' integer.
+    if (figures.cost && *figures.cost > static_cast<double>(kMaxKopecksInWords) / 100) {
+        return kCostTooLarge;
+    }
+    return {};
 }
 
 std::size_t AddPosition(Offer& offer, const OfferPosition& added) {
@@ -57,6 +70,11 @@ std::size_t AddPosition(Offer& offer, const OfferPosition& added) {
         const InputRead sum = ReadQuantity(ShowNumber(line.quantity + more), line.unit);
         if (!sum.value) {
             throw Error(PositionName(line) + ": " + sum.problem);
+        }
+        OfferPosition merged = line;
+        merged.quantity = *sum.value;
+        if (const std::string problem = PositionProblem(merged); !problem.empty()) {
+            throw Error(PositionName(line) + ": " + problem);
         }
         line.quantity = *sum.value;
         return i;

@@ -38,7 +38,9 @@ struct Offer {
 // "Труба 530×8 ст.17Г1С ГОСТ 20295-85": what the client reads in the table.
 std::string PositionName(const OfferPosition& p);
 
-// The same row of the price list with the same size: one line of the offer.
+// The same row of the price list with the same size and average length: one line of the
+// offer. Another average length is a line of its own, so that no pipe is counted at a
+// length it does not have.
 bool SameRowAndSize(const OfferPosition& a, const OfferPosition& b);
 
 // Adds the position to the offer, or its quantity to the line of the same row and size
@@ -49,6 +51,12 @@ std::size_t AddPosition(Offer& offer, const OfferPosition& added);
 
 // The figures of the cost window for the position.
 CostFigures PositionFigures(const OfferPosition& p);
+
+// What makes the position's figures no figures to quote (fewer than one pipe, more than
+// the limit of pipes, a cost beyond what the offer can write in words), or empty.
+std::string PositionProblem(const OfferPosition& p);
+
+inline constexpr const char* kCostTooLarge = "Стоимость предложения слишком велика.";
 
 // The offer's number proposed from the moment it is started: "101226-1530".
 std::string ProposedNumber(const DateTime& t);

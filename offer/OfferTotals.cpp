@@ -39,9 +39,15 @@ OfferFigures ComputeOffer(const Offer& offer, const std::string& capacityText) {
         mass += figures.mass;
         length += figures.length;
         out.pieces += figures.pieces;
-        if (figures.cost) {
-            out.costKopecks += ToKopecks(*figures.cost);
-        } else {
+        if (figures.cost && !out.costTooLarge) {
+            // Each position's cost is held below the limit before it is added, so the sum of
+            // two never leaves the integer's range; past the limit the sum stops.
+            if (*figures.cost > static_cast<double>(kMaxKopecksInWords) / 100 ||
+                (out.costKopecks += ToKopecks(*figures.cost)) > kMaxKopecksInWords) {
+                out.costTooLarge = true;
+                out.costKopecks = 0;
+            }
+        } else if (!figures.cost) {
             out.negotiableLeftOut = true;
         }
         out.positions.push_back(figures);
@@ -54,9 +60,6 @@ OfferFigures ComputeOffer(const Offer& offer, const std::string& capacityText) {
     }
     out.mass = RoundHalfUp(mass, 3);
     out.length = RoundHalfUp(length, 3);
-    if (out.costKopecks > kMaxKopecksInWords) {
-        throw Error("Стоимость предложения слишком велика.");
-    }
     out.vatRate = ReadVatRate(offer.vatRate);
     if (out.vatRate.value) {
         out.vatKopecks = VatIncluded(out.costKopecks, *out.vatRate.value);

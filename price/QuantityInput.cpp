@@ -105,6 +105,10 @@ InputRead CheckPieces(double pieces) {
     if (!(pieces <= kMaxPieces)) {
         return {std::nullopt, "Количество слишком велико: не более 100 000 шт."};
     }
+    // A quantity that makes no whole pipe is no order: said, not shown as "0 шт.".
+    if (pieces < 1) {
+        return {std::nullopt, "Количество меньше одной трубы."};
+    }
     return {pieces, {}};
 }
 

@@ -27,7 +27,8 @@ InputRead ReadDiameter(const std::string& text, const SizeRange& range = {});
 InputRead ReadWall(const std::string& text, double diameter, const SizeRange& range = {});
 
 // The pieces the figures come to, held to the limit of a quantity in pieces: an average
-// length too short for the quantity is said as the quantity's own limit.
+// length too short for the quantity is said as the quantity's own limit; fewer than one
+// whole pipe is said too.
 InputRead CheckPieces(double pieces);
 
 }  // namespace tesmarik

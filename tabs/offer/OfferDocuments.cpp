@@ -4,6 +4,7 @@
 #include "form/SellerIdentity.h"
 #include "offer/OfferDocument.h"
 #include "offer/OfferFile.h"
+#include "tabs/offer/OfferWindow.h"
 
 namespace tesmarik {
 
@@ -15,12 +16,18 @@ SellerLines Seller() {
     return {kSellerName, kSellerSiteCaption, kSellerDisplayEmail};
 }
 
-// The figures of an offer that has positions; throws the message otherwise.
+// The figures of an offer that has positions, all of them usable; throws the message that
+// says what to correct otherwise, so that no document quotes a figure the window does not
+// show.
 OfferFigures FiguresToSend(const OfferState& s, const std::string& capacity) {
     if (!s.started || s.offer.positions.empty()) {
         throw Error("В предложении нет позиций");
     }
-    return ComputeOffer(s.offer, capacity);
+    OfferFigures figures = ComputeOffer(s.offer, capacity);
+    if (const OfferCheck check = CheckOffer(s, figures); !check.problem.empty()) {
+        throw Error(check.problem);
+    }
+    return figures;
 }
 
 }  // namespace
@@ -60,9 +67,6 @@ bool SaveOffer(OfferState& s, Platform& platform) {
 }
 
 void OpenOffer(OfferState& s, Platform& platform) {
-    if (!MayCloseOffer(s, platform)) {
-        return;
-    }
     const auto path = platform.OpenDialog(kOfferFiles);
     if (!path) {
         return;
@@ -76,19 +80,23 @@ void OpenOffer(OfferState& s, Platform& platform) {
                              ". Открытое предложение не изменилось.");
         return;
     }
+    // Only an offer read whole and ready to take its place puts the open one at stake.
+    if (!MayCloseOffer(s, platform)) {
+        return;
+    }
+    s = OfferState{};
     s.offer = std::move(*read.offer);
     s.started = true;
-    s.unsaved = false;
     s.path = *path;
-    s.typed.clear();
 }
 
 bool MayCloseOffer(OfferState& s, Platform& platform) {
     if (!s.unsaved || !s.started) {
         return true;
     }
-    switch (
-        platform.AskToSave("Предложение № " + s.offer.number + " изменено. Сохранить изменения?")) {
+    const std::string offer =
+        s.offer.number.empty() ? "Предложение" : "Предложение № " + s.offer.number;
+    switch (platform.AskToSave(offer + " изменено. Сохранить изменения?")) {
         case SaveAnswer::Save:
             return SaveOffer(s, platform);
         case SaveAnswer::Discard:

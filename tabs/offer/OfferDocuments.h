@@ -19,7 +19,7 @@ void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& 
 bool SaveOffer(OfferState& s, Platform& platform);
 // "Открыть предложение…": the open dialog, then the file, which replaces the offer only
 // when it is one (a foreign or damaged file is refused with a message, the open offer
-// kept). Changes not yet saved are offered for saving first.
+// kept). Changes not yet saved are offered for saving once the new offer has been read.
 void OpenOffer(OfferState& s, Platform& platform);
 // Before the offer's changes would be lost: whether to save them. False when the user
 // cancels (or cancels the save); "Нет" discards the offer.

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "offer/OfferPosition.h"
@@ -17,6 +18,14 @@ struct OfferState {
     // Quantities as the user is typing them into the grid, by position; a text that is no
     // usable quantity stays shown as typed while the position keeps its last quantity.
     std::map<std::size_t, std::string> typed;
+    // The quantity cell being edited in place, and what it held before, which Esc brings
+    // back.
+    struct CellEdit {
+        std::size_t index = 0;
+        std::optional<std::string> typedBefore;
+        double quantityBefore = 0;
+    };
+    std::optional<CellEdit> edit;
 };
 
 }  // namespace tesmarik

@@ -37,10 +37,49 @@ std::optional<std::size_t> CurrentPosition(const TForm3& f, const OfferState& s)
 
 }  // namespace
 
+OfferCheck CheckOffer(const OfferState& s, const OfferFigures& figures) {
+    OfferCheck check;
+    const std::size_t count = s.offer.positions.size();
+    check.blankRows.assign(count, false);
+    const auto note = [&check](std::string problem) {
+        if (check.problem.empty()) {
+            check.problem = std::move(problem);
+        }
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        const OfferPosition& p = s.offer.positions[i];
+        std::string problem;
+        if (const auto typed = s.typed.find(i); typed != s.typed.end()) {
+            problem = ReadQuantity(typed->second, p.unit).problem;
+        }
+        if (problem.empty()) {
+            problem = PositionProblem(p);
+        }
+        if (!problem.empty()) {
+            check.blankRows[i] = true;
+            note("Позиция " + std::to_string(i + 1) + ": " + problem);
+        }
+    }
+    if (figures.costTooLarge) {
+        note(kCostTooLarge);
+    }
+    if (!figures.vatRate.value) {
+        note(figures.vatRate.problem);
+    }
+    return check;
+}
+
 void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
     const Offer& offer = s.offer;
     const OfferFigures figures = ComputeOffer(offer, capacity);
-    const OfferSummary summary = SummaryOf(offer, figures);
+    const OfferCheck check = CheckOffer(s, figures);
+    OfferSummary summary = SummaryOf(offer, figures);
+    // While anything typed is wrong no total stands: it would be a figure of another offer.
+    if (!check.problem.empty()) {
+        OfferSummary none;
+        none.priceDate = summary.priceDate;
+        summary = none;
+    }
 
     f.Edit1.Text = offer.number;
     f.Label3.Text = s.started ? ShortDate(offer.started) : std::string();
@@ -68,6 +107,12 @@ void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
         if (const auto typed = s.typed.find(i); typed != s.typed.end()) {
             row[kQuantityColumn] = typed->second;
         }
+        if (check.blankRows[i]) {
+            for (const int c :
+                 {kPiecesColumn, kLengthColumn, kMassColumn, kCostColumn, kVehiclesColumn}) {
+                row[static_cast<std::size_t>(c)].clear();
+            }
+        }
         for (int c = 0; c < kOfferColumns; ++c) {
             grid.SetCell(c, static_cast<int>(i) + 1, row[static_cast<std::size_t>(c)]);
         }
@@ -80,20 +125,7 @@ void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
     f.Label12.Text = summary.words;
     f.Label13.Text = summary.transport;
     f.Label14.Text = summary.priceDate;
-    // A quantity being typed that is not usable is said before the rate.
-    std::string problem;
-    for (const auto& [index, text] : s.typed) {
-        if (index < count) {
-            const InputRead read = ReadQuantity(text, offer.positions[index].unit);
-            if (!read.value && problem.empty()) {
-                problem = "Позиция " + std::to_string(index + 1) + ": " + read.problem;
-            }
-        }
-    }
-    if (problem.empty() && !figures.vatRate.value) {
-        problem = figures.vatRate.problem;
-    }
-    f.Label7.Text = problem;
+    f.Label7.Text = check.problem;
 }
 
 void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const DateTime& now,
@@ -135,6 +167,7 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
     s.started = true;
     s.unsaved = true;
     s.typed.clear();
+    s.edit.reset();
 }
 
 void OfferFieldsChange(const TForm3& f, OfferState& s) {
@@ -159,23 +192,56 @@ void OfferComboBox1Change(const TForm3& f, OfferState& s) {
 }
 
 void StringGrid1KeyPress(TForm3& f, OfferState& s, char32_t key) {
+    StringGrid& grid = f.StringGrid1;
     const auto index = CurrentPosition(f, s);
-    if (!index) {
+    const bool editing = grid.Editing && index && s.edit && s.edit->index == *index;
+    if (!index || key == U'\r') {
+        grid.Editing = false;
         return;
     }
+    // Delete removes the position; within an edit, at its end, it has nothing to delete.
     if (key == kDeleteKey) {
-        RemoveCurrentPosition(f, s);
+        if (!editing) {
+            RemoveCurrentPosition(f, s);
+        }
         return;
     }
-    if (f.StringGrid1.Col != kQuantityColumn || key == U'\r') {
+    if (grid.Col != kQuantityColumn) {
+        grid.Editing = false;
         return;
     }
     OfferPosition& position = s.offer.positions[*index];
     const auto typed = s.typed.find(*index);
-    std::string text = typed != s.typed.end() ? typed->second : ShowNumber(position.quantity);
+    if (key == kEscapeKey) {
+        if (editing) {
+            if (s.edit->typedBefore) {
+                s.typed[*index] = *s.edit->typedBefore;
+            } else {
+                s.typed.erase(*index);
+            }
+            position.quantity = s.edit->quantityBefore;
+        }
+        grid.Editing = false;
+        return;
+    }
+    // Typing into a cell that is not being edited replaces what it shows, as in every
+    // spreadsheet; F2 keeps the text to go on typing at its end.
+    std::string text;
+    if (editing || key == kEditCellKey) {
+        text = typed != s.typed.end() ? typed->second : ShowNumber(position.quantity);
+    }
+    if (!editing) {
+        s.edit = OfferState::CellEdit{
+            *index, typed != s.typed.end() ? std::optional(typed->second) : std::nullopt,
+            position.quantity};
+        grid.Editing = true;
+    }
+    if (key == kEditCellKey) {
+        return;
+    }
     if (key == U'\b') {
         RemoveLastChar(text);
-    } else {
+    } else if (key >= 0x20 && key < kEditCellKey) {
         AppendCodePoint(text, key);
     }
     s.typed[*index] = text;
@@ -194,6 +260,7 @@ void RemoveCurrentPosition(const TForm3& f, OfferState& s) {
     auto& positions = s.offer.positions;
     positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(*index));
     s.typed.clear();
+    s.edit.reset();
     s.unsaved = true;
 }
 

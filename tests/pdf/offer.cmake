@@ -28,8 +28,9 @@ list(GET figures 11 discarded)
 if(NOT discarded STREQUAL "StringGrid1.Row[1] = |||||||||")
     message(FATAL_ERROR "the discarded offer left a position: ${discarded}")
 endif()
-# "Копировать": the table as tab-separated lines, which a spreadsheet takes as columns.
-expect_output("clipboard: №\tНаименование\tКол-во\tЕд.\tТруб, шт.\tДлина, м\tМасса, т\tЦена, руб./т\tСтоимость, руб.\tТС\\n1\tТруба 530×8 ст.17Г1С ГОСТ 20295-85\t1000\tм\t88\t1000\t104,01\t78 500,00\t8 164 785,00\t4\\n2\tТруба 219×10 ст.20 ГОСТ 8732-78\t25\tт\t42\t485,06\t25\t76 000,00\t1 900 000,00\t1\\n3\tТруба 325×8\t30\tшт.\t30\t339\t21,201\tдоговорная\tдоговорная\t1\\n")
+# "Копировать": the table as tab-separated lines, which a spreadsheet takes as columns,
+# then the lines under the table (totals, VAT, the sum in words, transport), a cell each.
+expect_output("clipboard: №\tНаименование\tКол-во\tЕд.\tТруб, шт.\tДлина, м\tМасса, т\tЦена, руб./т\tСтоимость, руб.\tТС\\n1\tТруба 530×8 ст.17Г1С ГОСТ 20295-85\t1000\tм\t88\t1000\t104,01\t78 500,00\t8 164 785,00\t4\\n2\tТруба 219×10 ст.20 ГОСТ 8732-78\t25\tт\t42\t485,06\t25\t76 000,00\t1 900 000,00\t1\\n3\tТруба 325×8\t30\tшт.\t30\t339\t21,201\tдоговорная\tдоговорная\t1\\n\\nИтого: 150,211 т, 1824,06 м, 160 шт.\\nСтоимость: 10 064 785,00 руб. без учёта позиций с договорной ценой\\nв том числе НДС 22 %: 1 814 961,23 руб.\\nДесять миллионов шестьдесят четыре тысячи семьсот восемьдесят пять рублей 00 копеек\\n")
 expect_lines(offer.pdf offer.txt)
 expect_lines(printed.pdf offer.txt)
 

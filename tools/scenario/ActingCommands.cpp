@@ -100,8 +100,12 @@ void TypeCell(ScriptContext& s, const CommandArgs& args) {
     if (!s.Reachable(cell.grid)) {
         return;
     }
-    cell.grid.Col = cell.col;
-    cell.grid.Row = cell.row;
+    MoveToCell(cell.grid, cell.col, cell.row);
+    // The text goes at the end of what the cell holds: a grid that replaces a cell's text
+    // on typing is first put to editing it in place, as F2 does.
+    if (!cell.grid.Editable && !cell.grid.Editing) {
+        TypeIntoCell(s.window, cell.grid, kEditCellKey);
+    }
     for (const char32_t key : CodePoints(Unescape(a[3]))) {
         TypeIntoCell(s.window, cell.grid, key);
     }
@@ -189,8 +193,7 @@ void Focus(ScriptContext& s, const CommandArgs& args) {
         }
     }
     cell.grid.Focused = true;
-    cell.grid.Col = cell.col;
-    cell.grid.Row = cell.row;
+    MoveToCell(cell.grid, cell.col, cell.row);
 }
 
 void Tick(ScriptContext& s, const CommandArgs& args) {
