@@ -101,16 +101,16 @@ bool IsPriceDate(const std::string& text) {
     int month = 0;
     int year = 0;
     char tail = 0;
-    return text.empty() || (text.size() == 10 &&
-                            std::sscanf(text.c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &tail) == 3 &&
-                            IsCalendarDay(year, month, day));
+    return text.empty() ||
+           (text.size() == 10 &&
+            std::sscanf(text.c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &tail) == 3 &&
+            IsCalendarDay(year, month, day));
 }
 
 // A text a document can carry: well-formed UTF-8 with no control character but the tab
 // and line breaks (a NUL would cut it, the others break a workbook's XML).
 bool IsDocumentText(const std::string& text) {
-    return IsWellFormedUtf8(text) &&
-           std::none_of(text.begin(), text.end(), [](char c) {
+    return IsWellFormedUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) {
                const auto byte = static_cast<unsigned char>(c);
                return byte < 0x20 && c != '\t' && c != '\n' && c != '\r';
            });

@@ -20,7 +20,7 @@ struct OfferFigures {
     double pieces = 0;
     std::int64_t costKopecks = 0;     // the positions with a price
     bool negotiableLeftOut = false;   // a position priced "договорная" is not in the cost
-    bool costTooLarge = false;  // beyond what the offer can write in words: no cost at all
+    bool costTooLarge = false;        // beyond what the offer can write in words: no cost at all
     InputRead vatRate;                // %, or what is wrong with the rate typed
     std::int64_t vatKopecks = 0;      // the VAT the cost includes, when the rate is usable
     double vehicles = 0;              // the positions' vehicles added up

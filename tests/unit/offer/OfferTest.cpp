@@ -45,6 +45,40 @@ TEST(OfferPosition, TheSameRowAndWallAddsToItsQuantity) {
     // A quantity in another unit joins the line in the line's unit: 20 pipes of 11,3 m.
     EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Pieces, 20)), 0u);
     EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 1500 + 20 * 11.3);
+    // The same size at another average length is a line of its own: 50 pipes at 12 m and
+    // 10 at 11,3 m are not 60 at 12 m.
+    OfferPosition longer = Pipe("530", "8", "78500", QuantityUnit::Pieces, 50);
+    longer.averageLength = 12;
+    EXPECT_EQ(AddPosition(offer, longer), 3u);
+    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Pieces, 10)), 0u);
+    EXPECT_DOUBLE_EQ(PositionFigures(offer.positions[3]).length, 600);
+}
+
+TEST(OfferPosition, FewerThanOnePipeIsNoPosition) {
+    // 2 t of 820 × 9 are 11 m, less than one pipe of 11,3 m.
+    EXPECT_EQ(PositionProblem(Pipe("820", "9", "78500", QuantityUnit::Tonnes, 2)),
+              "Количество меньше одной трубы.");
+    EXPECT_EQ(PositionProblem(Pipe("820", "9", "78500", QuantityUnit::Tonnes, 3)), "");
+    Offer offer;
+    AddPosition(offer, Pipe("820", "9", "78500", QuantityUnit::Metres, 11.3));
+    EXPECT_EQ(PositionProblem(offer.positions[0]), "");
+}
+
+TEST(OfferTotals, ACostBeyondWordsStopsTheSumInsteadOfWrappingIt) {
+    // 185 positions of 999 000 000 000 000 руб. once wrapped the kopecks' integer around to
+    // 12 337,68 руб.; and two positions each within the limit may be beyond it together.
+    Offer offer;
+    for (int i = 0; i < 185; ++i) {
+        AddPosition(offer,
+                    Pipe(std::to_string(500 + i).c_str(), "8", "9,99E14", QuantityUnit::Tonnes, 1));
+    }
+    EXPECT_TRUE(ComputeOffer(offer, "60").costTooLarge);
+    EXPECT_EQ(ComputeOffer(offer, "60").costKopecks, 0);
+    Offer two;
+    AddPosition(two, Pipe("530", "8", "6E11", QuantityUnit::Tonnes, 1));
+    EXPECT_FALSE(ComputeOffer(two, "60").costTooLarge);
+    AddPosition(two, Pipe("720", "10", "6E11", QuantityUnit::Tonnes, 1));
+    EXPECT_TRUE(ComputeOffer(two, "60").costTooLarge);
 }
 
 TEST(OfferPosition, ASumBeyondWhatCanBeTypedIsRefused) {
@@ -235,6 +269,58 @@ TEST(OfferFile, ForeignAndDamagedFilesAreRefused) {
     EXPECT_FALSE(damaged("|11,3\n", "|11,3|лишнее\n").offer);
     EXPECT_FALSE(damaged("номер=101226", "номер=\\x101226").offer);
     EXPECT_FALSE(damaged("позиция=n", "позиции=n").offer);
+
+    // Values a hand may have put in, each refused with its line rather than opened.
+    using namespace std::string_literals;
+    const struct {
+        std::string from;
+        std::string to;
+        std::string problem;
+    } refused[] = {
+        {"|78500|", "|-78500|", "повреждён: строка 9"},  // a price below zero is no price
+        {"|78500|", "|0|", "повреждён: строка 9"},
+        {"|78500|", "|1e308|", "повреждён: строка 9"},  // a cost no window could show
+        {"|1000|", "|0,5|", "повреждён: строка 9"},     // less than one pipe
+        {"начато=2026-12-10", "начато=2026-02-31", "повреждён: строка 3"},
+        {"начато=2026-12-10", "начато=0000-12-10", "повреждён: строка 3"},
+        {"прайс=", "прайс=31.02.2026", "повреждён: строка 8"},
+        {"клиент=", "клиент=ООО \0 Рога"s, "повреждён: строка 4"},
+        {"клиент=", "клиент=\xC3\x28", "повреждён: строка 4"},  // no UTF-8
+        {"комментарий=", "комментарий=\x01", "повреждён: строка 5"},
+    };
+    for (const auto& r : refused) {
+        const OfferRead read = damaged(r.from, r.to);
+        EXPECT_FALSE(read.offer) << r.to;
+        EXPECT_EQ(read.problem, r.problem) << r.to;
+    }
+    // Each position within the limit, the two together beyond it.
+    std::string large = good;
+    for (const auto& [from, to] : {std::pair{"|78500|"s, "|6E9|"s}, {"|80000|"s, "|3E10|"s}}) {
+        large.replace(large.find(from), from.size(), to);
+    }
+    EXPECT_EQ(ReadOfferFile(large).problem, "повреждён: стоимость больше 999 999 999 999,99 руб.");
+    // A leap day exists in a leap year; a price no number is negotiable, as before.
+    EXPECT_TRUE(damaged("начато=2026-12-10", "начато=2028-02-29").offer);
+    EXPECT_TRUE(damaged("|78500|", "|договорн|").offer);
+}
+
+TEST(OfferDocument, PastedFieldsStayTextInTheirOwnCells) {
+    const struct {
+        const char* field;
+        const char* pasted;
+    } cases[] = {
+        {"ООО Клиент", "ООО Клиент"},
+        {"=HYPERLINK(1)", "'=HYPERLINK(1)"},
+        {"+7 999", "'+7 999"},
+        {"-5", "'-5"},
+        {"@sum", "'@sum"},
+        {"a\tb", "\"a\tb\""},
+        {"say \"hi\"\n", "\"say \"\"hi\"\"\n\""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PastedAsText(c.field), c.pasted) << c.field;
+    }
 }
 
 }  // namespace
