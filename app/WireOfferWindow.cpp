@@ -41,6 +41,12 @@ void WireOfferWindow(Window& w) {
         w.dialogs.Close(w.form2.Form2);
         OpenOfferWindow(w);
     };
+    // Enter in the quantity is "В предложение" once the quantity makes figures.
+    w.form2.Edit1.OnKeyPress = [&w](char32_t key) {
+        if (key == U'\r' && !w.form2.Label16.Text.empty()) {
+            w.form2.Button2.OnClick();
+        }
+    };
     // The loading tab's capacity counts the offer's vehicles.
     w.form.Edit9.OnChange = [&w] {
         if (w.form3.Form3.Visible) {

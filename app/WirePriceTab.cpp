@@ -11,11 +11,11 @@ void WirePriceTab(Window& w) {
         return TablDrawCell(f, col, row, state);
     };
 
-    const PriceState& price = w.state.price;
+    PriceState& price = w.state.price;
     for (ComboBox* list :
          {&f.ComboBox11, &f.ComboBox7, &f.ComboBox8, &f.ComboBox9, &f.ComboBox10}) {
-        list->OnChange = [&f, &price] { SearchListChange(f, price); };
-        list->OnKeyUp = [&f, &price] { SearchListChange(f, price); };
+        list->OnChange = [&f, &price] { SearchListChange(f, price, false); };
+        list->OnKeyUp = [&f, &price] { SearchListChange(f, price, true); };
     }
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -293,6 +294,7 @@ public:
     int DefaultColWidth = 64;
     int DefaultRowHeight = 24;
     std::map<int, int> ColWidths;  // columns whose width differs from the default
+    std::set<int> RightAligned;    // columns of figures, which line up on the right
     bool Editable = false;
     bool RowSelect = false;
     // The current cell is being edited in place (a grid whose OnKeyPress takes the typing):

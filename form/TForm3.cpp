@@ -24,6 +24,8 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
     StringGrid1.ColCount = 10;
     StringGrid1.RowCount = 2;
     StringGrid1.DefaultRowHeight = 20;
+    StringGrid1.TabWalksCells = false;
+    StringGrid1.RightAligned = {2, 4, 5, 6, 7, 8};  // the quantity and the figures
     const int widths[] = {28, 340, 64, 36, 56, 70, 70, 90, 104, 100};
     for (int c = 0; c < 10; ++c) {
         StringGrid1.ColWidths[c] = widths[c];

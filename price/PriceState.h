@@ -49,6 +49,9 @@ struct PriceState {
     CostState cost;  // of the position the cost window prices
     // The file last said to be no price list (its path and last write), said once.
     std::string toldNoPriceList;
+    // The conditions of the filter whose error was shown, while they stand unchanged: a key
+    // released over them shows it no more.
+    std::string refusedFilter;
 };
 
 }  // namespace tesmarik

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -141,11 +142,31 @@ private:
     bool cut_ = false;  // shown cut short with "…"
 };
 
+// Enter on a focused button presses it, as Space does, in every window of the program.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+            return false;
+        }
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 class ButtonBinding : public BindingBase {
 public:
     ButtonBinding(QtBinding& b, Button& c, QWidget* parent) : BindingBase(b, c), button_model_(c) {
         button_ = new QPushButton(parent);
         Attach(button_);
+        button_->installEventFilter(new EnterPresses(button_));
         QObject::connect(button_, &QPushButton::clicked, button_, [this] {
             binding_.Act([this](Window& w) { ClickControl(w, control_); });
         });

@@ -70,6 +70,23 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         }
+        case QEvent::ShortcutOverride:
+            // Esc during an edit in place belongs to the cell, not to the window's Esc.
+            if (watched == keyTarget && cells &&
+                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+                static_cast<const StringGrid&>(control_).Editing) {
+                event->accept();
+            }
+            break;
+        case QEvent::MouseButtonDblClick:
+            // A double click edits the cell in place, as F2 does, in a grid that takes its
+            // typing through its key handler.
+            if (cells && !static_cast<const StringGrid&>(control_).Editable) {
+                binding_.Act([this](Window& w) {
+                    TypeIntoCell(w, static_cast<StringGrid&>(control_), kEditCellKey);
+                });
+            }
+            break;
         case QEvent::KeyPress:
             return watched == keyTarget && KeyPressed(*static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
@@ -93,12 +110,20 @@ bool EventRouter::KeyPressed(const QKeyEvent& key) {
         return true;  // a key held down since before the field had the focus
     }
     pressed_.insert(key.key());
-    // Delete removes what the current row shows in a grid that takes no typing.
-    if (cells && key.key() == Qt::Key_Delete &&
-        !static_cast<const StringGrid&>(control_).Editable) {
-        binding_.Act(
-            [this](Window& w) { TypeIntoCell(w, static_cast<StringGrid&>(control_), kDeleteKey); });
-        return true;
+    // Delete removes what the current row shows in a grid that takes no typing; F2 edits
+    // its current cell in place and Esc ends that edit.
+    if (cells && !static_cast<const StringGrid&>(control_).Editable) {
+        const bool editing = static_cast<const StringGrid&>(control_).Editing;
+        const char32_t cellKey = key.key() == Qt::Key_Delete              ? kDeleteKey
+                                 : key.key() == Qt::Key_F2                ? kEditCellKey
+                                 : key.key() == Qt::Key_Escape && editing ? kEscapeKey
+                                                                          : 0;
+        if (cellKey != 0) {
+            binding_.Act([this, cellKey](Window& w) {
+                TypeIntoCell(w, static_cast<StringGrid&>(control_), cellKey);
+            });
+            return true;
+        }
     }
     // A grid's own paste and copy: Ctrl+V types the clipboard's lines into the cells,
     // Ctrl+C puts the selected cells there.

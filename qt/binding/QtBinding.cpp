@@ -178,12 +178,39 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
         top_->move(
             WithinScreen(owner->geometry().center() - top_->rect().center(), top_->size(), owner));
     } else {
-        top_->move(BesideOwner(owner, top_->frameGeometry().size()));
+        PlaceWindowOfItsOwn(owner);
     }
+    raised_ = form.Raised;
     top_->show();
     if (Control* active = FormOf(registry_).ActiveControl) {
         Bind(*active)->Widget()->setFocus();
     }
+}
+
+void QtBinding::PlaceWindowOfItsOwn(QWidget* owner) {
+    // Until the window is shown its frame is unknown; the owner's, framed by the same
+    // window manager, stands for it, so that the title bar and the border count too.
+    const QMargins frame(owner->geometry().left() - owner->frameGeometry().left(),
+                         owner->geometry().top() - owner->frameGeometry().top(),
+                         owner->frameGeometry().right() - owner->geometry().right(),
+                         owner->frameGeometry().bottom() - owner->geometry().bottom());
+    const QScreen* screen = owner->screen();
+    if (screen == nullptr) {
+        top_->move(BesideOwner(owner, top_->size().grownBy(frame)));
+        return;
+    }
+    // The desktop less its panels holds the whole window, which shrinks to it if need be.
+    const QRect room = screen->availableGeometry();
+    const QSize most = room.size().shrunkBy(frame);
+    if (top_->width() > most.width() || top_->height() > most.height()) {
+        top_->setFixedSize(top_->size().boundedTo(most));
+    }
+    const QSize framed = top_->size().grownBy(frame);
+    const auto left = main_->leftAt_.find(FormOf(registry_).Name);
+    QPoint at = left != main_->leftAt_.end() ? left->second : BesideOwner(owner, framed);
+    at.setX(std::clamp(at.x(), room.left(), room.right() + 1 - framed.width()));
+    at.setY(std::clamp(at.y(), room.top(), room.bottom() + 1 - framed.height()));
+    top_->move(at);
 }
 
 QWidget* QtBinding::WidgetOf(const std::string& name) {
@@ -272,7 +299,11 @@ void QtBinding::SyncDialogs() {
     for (auto it = dialogs_.begin(); it != dialogs_.end();) {
         if (std::find(open.begin(), open.end(), it->first) == open.end()) {
             // The widget whose event closed the window may still be on the call stack.
-            it->second->TopLevel()->hide();
+            QWidget* closing = it->second->TopLevel();
+            if (!FormOf(*it->first).Modal) {
+                leftAt_[FormOf(*it->first).Name] = closing->pos();
+            }
+            closing->hide();
             retired_.push_back(std::move(it->second));
             it = dialogs_.erase(it);
             QTimer::singleShot(0, top_, [this] { retired_.clear(); });
@@ -284,7 +315,14 @@ void QtBinding::SyncDialogs() {
         if (dialogs_.count(dialog) == 0) {
             dialogs_[dialog] = std::make_unique<QtBinding>(*this, *dialog);
         } else {
-            dialogs_[dialog]->SyncForm();
+            QtBinding& open = *dialogs_[dialog];
+            open.SyncForm();
+            // Asked for again while open: the window comes to the front.
+            if (open.raised_ != FormOf(*dialog).Raised) {
+                open.raised_ = FormOf(*dialog).Raised;
+                open.top_->raise();
+                open.top_->activateWindow();
+            }
         }
     }
 }

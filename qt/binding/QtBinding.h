@@ -56,6 +56,9 @@ private:
     void SyncDialogs();
     // The close button and Esc of a window over the main window close it in the model.
     void MakeDialogWindow(QWidget* owner);
+    // A window that is not modal opens where the user left it, or beside its owner, and
+    // always whole within the desktop's available area.
+    void PlaceWindowOfItsOwn(QWidget* owner);
     // Puts a widget made late below the widgets of the controls that follow it.
     void Restack(const Control& control, QWidget* widget);
     // The Tab key's order: depth first through the controls, siblings by TabOrder, then
@@ -74,6 +77,10 @@ private:
     std::map<const Control*, WidgetBinding*> byControl_;
     bool busy_ = false;
     bool focusOrdered_ = false;
+    int raised_ = 0;  // the form's Raised that the screen's window has followed
+    // Where the user left each window that is not modal, by its form's name, for it to open
+    // there again while the program runs.
+    std::map<std::string, QPoint> leftAt_;
 };
 
 }  // namespace tesmarik

@@ -59,8 +59,7 @@ public:
         QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
                          [this](int row, int col, int, int) {
                              if (row >= 0 && col >= 0) {
-                                 grid_.Row = row + grid_.FixedRows;
-                                 grid_.Col = col;
+                                 MoveToCell(grid_, col, row + grid_.FixedRows);
                              }
                          });
         focus_ = new FocusFilter(grid_, table_);
@@ -89,9 +88,9 @@ protected:
         table_->setSelectionMode(grid_.RowSelect || grid_.Editable
                                      ? QAbstractItemView::ContiguousSelection
                                      : QAbstractItemView::SingleSelection);
-        // Tab and Shift+Tab leave a grid that selects whole rows, as they leave the other
-        // lists of the window; the arrows move within it.
-        table_->setTabKeyNavigation(!grid_.RowSelect);
+        // Tab and Shift+Tab leave a grid that selects whole rows (or one that asks for it),
+        // as they leave the other lists of the window; the arrows move within it.
+        table_->setTabKeyNavigation(!grid_.RowSelect && grid_.TabWalksCells);
         const int rows = std::max(0, grid_.RowCount - grid_.FixedRows);
         if (table_->columnCount() != grid_.ColCount) {
             table_->setColumnCount(grid_.ColCount);
@@ -127,13 +126,20 @@ protected:
             } else if (header->text() != heading) {
                 header->setText(heading);
             }
+            const Qt::Alignment align =
+                (grid_.RightAligned.count(c) != 0 ? Qt::AlignRight : Qt::AlignLeft) |
+                Qt::AlignVCenter;
             for (int r = 0; r < rows; ++r) {
                 const QString text = Q(grid_.Cell(c, r + grid_.FixedRows));
                 QTableWidgetItem* item = table_->item(r, c);
                 if (item == nullptr) {
-                    table_->setItem(r, c, new QTableWidgetItem(text));
+                    item = new QTableWidgetItem(text);
+                    table_->setItem(r, c, item);
                 } else if (item->text() != text) {
                     item->setText(text);
+                }
+                if (item->textAlignment() != static_cast<int>(align)) {
+                    item->setTextAlignment(align);
                 }
             }
         }
@@ -173,6 +179,8 @@ private:
         bool eventFilter(QObject*, QEvent* event) override {
             if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
                 grid_.Focused = event->type() == QEvent::FocusIn;
+                // Leaving the grid (Tab, a click elsewhere) ends an edit in place.
+                grid_.Editing = grid_.Editing && grid_.Focused;
                 table_->viewport()->update();
             }
             return false;

@@ -199,11 +199,9 @@ void StringGrid1KeyPress(TForm3& f, OfferState& s, char32_t key) {
         grid.Editing = false;
         return;
     }
-    // Delete removes the position; within an edit, at its end, it has nothing to delete.
     if (key == kDeleteKey) {
-        if (!editing) {
-            RemoveCurrentPosition(f, s);
-        }
+        grid.Editing = false;
+        RemoveCurrentPosition(f, s);
         return;
     }
     if (grid.Col != kQuantityColumn) {

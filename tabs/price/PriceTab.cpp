@@ -39,8 +39,17 @@ void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
     FilterPrices(f, price.store);
 }
 
-void SearchListChange(TForm1& f, const PriceState& price) {
+void SearchListChange(TForm1& f, PriceState& price, bool keyUp) {
+    const std::string conditions = f.ComboBox11.Text + '\n' + f.ComboBox7.Text + '\n' +
+                                   f.ComboBox8.Text + '\n' + f.ComboBox9.Text + '\n' +
+                                   f.ComboBox10.Text;
+    if (keyUp && conditions == price.refusedFilter) {
+        return;
+    }
+    // Kept should the filter fail, cleared once it goes through.
+    price.refusedFilter = conditions;
     FilterPrices(f, price.store);
+    price.refusedFilter.clear();
 }
 
 void CheckPriceAge(TForm1& f, Platform& platform, const std::string& path) {

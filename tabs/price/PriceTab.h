@@ -14,8 +14,9 @@ namespace tesmarik {
 void PageControl1Change(TForm1& f, PriceState& price, Platform& platform);
 
 // The five search lists: every change of a list's text and every key released in one runs
-// the filter. A click on a list does nothing of its own.
-void SearchListChange(TForm1& f, const PriceState& price);
+// the filter. A click on a list does nothing of its own. A key released over conditions
+// whose error was just shown runs nothing: the error is shown once for a text.
+void SearchListChange(TForm1& f, PriceState& price, bool keyUp);
 
 // Shows the date and age of the price file at path on the price tab and, when the file
 // is a day old or more, offers to fetch a fresh one. The price file must exist. Without a
