@@ -1,10 +1,12 @@
 // The commercial offer's window on the real display: reached from the price grid's menu
 // through the cost window, beside the main window, its quantities typed in its grid.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 #include "offer/OfferPosition.h"
@@ -145,6 +147,66 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
         });
         ASSERT_TRUE(user.WaitFor([&] { return Binding("Form3") == nullptr; }));
         EXPECT_FALSE(user.OnGui([&] { return Model().state.offer.started; }));
+    });
+}
+
+// The grid edits as a spreadsheet does: typing replaces the quantity, F2 goes on at the
+// end of it, Esc brings it back (and leaves the window open), Tab leaves the grid. Enter
+// presses a focused button. The window opens whole within the desktop's free area though
+// the main window stands at its bottom, and comes to the front when asked for again.
+TEST_F(OfferWindow, TheGridEditsAsASpreadsheetAndTheWindowOpensOnTheScreen) {
+    RunAsUser([&](XUser& user) {
+        user.OnGui([&] {
+            const QRect room = Top()->screen()->availableGeometry();
+            Top()->move(room.left(), room.bottom() - Top()->frameGeometry().height());
+        });
+        user.Settle(300);
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        AddRow(user, 0, "25");
+        QWidget* offer = user.OnGui([&] { return Binding("Form3")->TopLevel(); });
+        user.Settle(300);
+        EXPECT_TRUE(user.OnGui(
+            [&] { return offer->screen()->availableGeometry().contains(offer->frameGeometry()); }));
+
+        auto* grid = user.OnGui(
+            [&] { return static_cast<QTableWidget*>(Binding("Form3")->WidgetOf("StringGrid1")); });
+        const auto quantity = [&] {
+            return user.OnGui([&] { return grid->item(0, 2)->text().toStdString(); });
+        };
+        user.Click(grid->viewport(), user.OnGui([&] {
+            return grid->visualRect(grid->model()->index(0, 2)).center();
+        }));
+        user.Type("30");
+        EXPECT_TRUE(user.WaitFor([&] { return quantity() == "30"; })) << quantity();
+        // Enter ends the edit; F2 starts another, which Esc takes back.
+        user.Key("Return");
+        user.Key("F2");
+        user.Type("0");
+        EXPECT_TRUE(user.WaitFor([&] { return quantity() == "300"; })) << quantity();
+        user.Key("Escape");
+        EXPECT_TRUE(user.WaitFor([&] { return quantity() == "30"; })) << quantity();
+        user.Settle(200);
+        EXPECT_NE(user.OnGui([&] { return Binding("Form3"); }), nullptr) << "Esc closed the window";
+        EXPECT_EQ(user.OnGui([&] { return grid->item(0, 2)->textAlignment() & Qt::AlignRight; }),
+                  Qt::AlignRight);
+
+        // Tab leaves the grid at once, for the next field.
+        user.Key("Tab");
+        EXPECT_TRUE(user.WaitFor([&] { return !grid->hasFocus(); }));
+
+        // Enter on the focused "Копировать" puts the offer on the clipboard.
+        QWidget* copy = user.OnGui([&] { return Binding("Form3")->WidgetOf("Button1"); });
+        user.OnGui([&] { copy->setFocus(); });
+        user.Key("Return");
+        EXPECT_TRUE(
+            user.WaitFor([&] { return QApplication::clipboard()->text().contains("Итого: "); }));
+
+        // The main window in front, then the offer asked for from the price grid's menu.
+        user.OnGui([&] { Top()->activateWindow(); });
+        user.WaitFor([&] { return Top()->isActiveWindow(); });
+        Choose(user, MenuOnRow(user, 0), "Предложение…");
+        EXPECT_TRUE(user.WaitFor([&] { return offer->isActiveWindow(); }));
     });
 }
 
