@@ -1,0 +1,20 @@
+# A named pipe picked as an offer file: refused at once with its name, never waited on
+# (opening it for reading would wait for a writer that never comes).
+include(${CMAKE_CURRENT_LIST_DIR}/PdfChecks.cmake)
+if(EMULATOR)
+    message(STATUS "Windows has no named pipes in its file system: not run")
+    return()
+endif()
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(COPY ${here}/../scenario/data/price/cost.csv DESTINATION ${WORK})
+execute_process(COMMAND mkfifo ${WORK}/pipe.offer RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "mkfifo failed")
+endif()
+execute_process(COMMAND ${RUNNER} INPUT_FILE ${here}/named-pipe.scn WORKING_DIRECTORY ${WORK}
+    OUTPUT_VARIABLE runner_output RESULT_VARIABLE status TIMEOUT 120)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "exit status ${status} (a hang ends in a timeout)")
+endif()
+expect_output("error: Файл \"pipe.offer\" не прочитан: это не обычный файл, а именованный канал.")
