@@ -1,6 +1,5 @@
-# The offer's documents made under a Russian locale, as most users run the program: the
-# workbook reads back with every number a number (the C library would write "104,01").
-# The locale is made here with localedef, so that the machine needs none installed.
+# offer.scn under a Russian locale (made here with localedef): the workbook reads back
+# with every number a number, not "104,01".
 include(${CMAKE_CURRENT_LIST_DIR}/PdfChecks.cmake)
 if(EMULATOR)
     message(STATUS "a locale made by localedef means nothing to the Windows program: not run")
@@ -20,10 +19,8 @@ if(NOT EXISTS ${locales}/ru_RU.UTF-8)
 endif()
 set(ENV{LOCPATH} ${locales})
 set(ENV{LC_ALL} ru_RU.UTF-8)
-# The script prints before it saves the workbook: the runner's application object, made
-# for printing, is what sets the locale from the environment.
+# It prints first: the application object made for printing takes the locale.
 run_script(offer.scn ../scenario/data/price/cost.csv)
 expect_output("save dialog -> offer.xlsx")
-# Read back outside the Russian locale: only the writer is under test.
 unset(ENV{LC_ALL})
 expect_offer_workbook(offer.xlsx)

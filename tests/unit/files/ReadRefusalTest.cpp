@@ -60,8 +60,6 @@ TEST(ReadRefusal, EachReaderSaysWhatStandsInTheWay) {
         {dir + "/pipe.offer",
          "Файл \"" + dir + "/pipe.offer\" не прочитан: это не обычный файл, а именованный канал",
          "Файл \"" + dir + "/pipe.offer\" не прочитан: это не обычный файл, а именованный канал"},
-        {"/dev/zero", "Файл \"/dev/zero\" не прочитан: это не обычный файл, а устройство",
-         "Файл \"/dev/zero\" не прочитан: это не обычный файл, а устройство"},
 #endif
     };
 #ifndef _WIN32
