@@ -65,7 +65,8 @@ public:
     virtual std::optional<DateTime> FileLastWrite(const std::string& path) = 0;
     // Reads a Windows-1251 text file as UTF-8 lines, keeping at most maxLines lines of at
     // most maxChars characters each (CR LF, LF and a lone CR each end a line) and reading
-    // no further than it needs; throws the input/output error texts when it cannot.
+    // no further than it needs; throws the input/output error texts when it cannot, and
+    // refuses anything but a regular file unread.
     virtual ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                           std::size_t maxChars) = 0;
     // Writes the lines as Windows-1251, each ended by CR LF, replacing the file only
@@ -78,7 +79,8 @@ public:
     // Writes the workbook as an .xlsx file, replacing the file only once it is complete.
     virtual void WriteWorkbook(const std::string& path, const Workbook& workbook) = 0;
     // A UTF-8 text file as it is, at most maxBytes + 1 bytes of it (more tells that it is
-    // larger); throws the input/output error texts when it cannot be read.
+    // larger); throws a message naming the file and the reason when it cannot be read or is
+    // no regular file.
     virtual std::string ReadTextFile(const std::string& path, std::size_t maxBytes) = 0;
     // Writes UTF-8 text as it is, replacing the file only once it is complete.
     virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;

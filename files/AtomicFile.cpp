@@ -3,9 +3,52 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/FileReasons.h"
 #include "files/QtText.h"
 
 namespace tesmarik {
+
+namespace {
+
+// What a writer streaming into the file (the PDF writer) is handed: every write reaches
+// the file whole or is a failure. A full disk cuts a large write short without an error,
+// and QIODevice's users take a short write for a done one: the PDF writer then stops
+// writing, the file is complete in Qt's eyes and would be put in the target's place. The
+// rest is written again, which then fails with the system's reason.
+class WholeWrites final : public QIODevice {
+public:
+    explicit WholeWrites(QIODevice& file) : file_(file) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    bool Failed() const { return failed_; }
+    int ErrorNumber() const { return errorNumber_; }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override {
+        for (qint64 done = 0; !failed_ && done < size;) {
+            errno = 0;
+            const qint64 written = file_.write(data + done, size - done);
+            if (written <= 0) {
+                failed_ = true;
+                errorNumber_ = errno;
+            } else {
+                done += written;
+            }
+        }
+        return failed_ ? -1 : size;
+    }
+
+private:
+    QIODevice& file_;
+    bool failed_ = false;
+    int errorNumber_ = 0;
+};
+
+}  // namespace
 
 AtomicFile::AtomicFile(const std::string& path, InPlace inPlace) : file_(Q(path)) {
     file_.setDirectWriteFallback(inPlace == InPlace::WhenFolderIsReadOnly);
@@ -24,14 +67,21 @@ bool AtomicFile::Open() {
 }
 
 bool AtomicFile::Write(std::string_view bytes) {
-    errno = 0;
-    return Step(file_.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                static_cast<qint64>(bytes.size()));
+    return Fill([bytes](QIODevice& file) {
+        return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+    });
 }
 
 bool AtomicFile::Fill(const std::function<bool(QIODevice&)>& fill) {
+    WholeWrites device(file_);
     errno = 0;
-    return Step(fill(file_));
+    const bool filled = fill(device);
+    if (device.Failed()) {
+        errorNumber_ = device.ErrorNumber();
+        return false;
+    }
+    return Step(filled);
 }
 
 bool AtomicFile::Commit() {
@@ -53,6 +103,9 @@ void AtomicFile::Discard() {
 }
 
 std::string AtomicFile::Reason() const {
+    if (const auto full = FullDiskReason(errorNumber_)) {
+        return *full;
+    }
     return errorNumber_ != 0 ? std::strerror(errorNumber_) : file_.errorString().toStdString();
 }
 

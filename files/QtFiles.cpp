@@ -5,7 +5,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 #include <utility>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "common/Error.h"
 #include "files/AtomicFile.h"
@@ -16,22 +33,136 @@ namespace tesmarik {
 
 namespace {
 
-// Opens a file for reading or throws the input/output error the user sees.
-void OpenForReading(QFile& file, const std::string& path) {
-    if (file.open(QIODevice::ReadOnly)) {
+// Why a file could not be opened for reading.
+struct ReadFailure {
+    enum class Kind { NotFound, AccessDenied, Folder, NotAFile, Other } kind;
+    std::string what;  // NotAFile: what it is instead; Other: the system's reason
+    int code = 0;      // Other: the system's error number
+};
+
+#ifdef _WIN32
+ReadFailure FailureOfWindows(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+            return {ReadFailure::Kind::NotFound, {}};
+        case ERROR_ACCESS_DENIED:
+            return {ReadFailure::Kind::AccessDenied, {}};
+        default:
+            return {ReadFailure::Kind::Other, "ошибка Windows " + std::to_string(error),
+                    static_cast<int>(error)};
+    }
+}
+#endif
+
+// Opens a regular file for reading. Anything else a path can name (a named pipe, a
+// device, a socket) is refused without being read: opening or reading it could wait
+// forever for a writer that never comes, or never reach its end.
+std::optional<ReadFailure> OpenRegular(QFile& file, const std::string& path) {
+    if (QFileInfo(Q(path)).isDir()) {
+        return ReadFailure{ReadFailure::Kind::Folder, {}};
+    }
+#ifdef _WIN32
+    const HANDLE handle = CreateFileW(Q(path).toStdWString().c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return FailureOfWindows(GetLastError());
+    }
+    // A console, a printer port or a pipe ("CON", "\\.\pipe\...") is no disk file.
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return ReadFailure{ReadFailure::Kind::NotAFile, "устройство или канал"};
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return ReadFailure{ReadFailure::Kind::Other, std::strerror(errno), errno};
+    }
+#else
+    // Without O_NONBLOCK, opening a named pipe waits for a writer.
+    const int fd =
+        ::open(QFile::encodeName(Q(path)).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        switch (error) {
+            case ENOENT:
+            case ENOTDIR:
+                return ReadFailure{ReadFailure::Kind::NotFound, {}};
+            case EACCES:
+            case EPERM:
+                return ReadFailure{ReadFailure::Kind::AccessDenied, {}};
+            default:
+                return ReadFailure{ReadFailure::Kind::Other, std::strerror(error), error};
+        }
+    }
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        const char* what = S_ISDIR(status.st_mode)    ? nullptr
+                           : S_ISFIFO(status.st_mode) ? "именованный канал"
+                           : S_ISSOCK(status.st_mode) ? "сокет"
+                                                      : "устройство";
+        if (what == nullptr) {
+            return ReadFailure{ReadFailure::Kind::Folder, {}};
+        }
+        return ReadFailure{ReadFailure::Kind::NotAFile, what};
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+#endif
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        return ReadFailure{ReadFailure::Kind::Other, file.errorString().toStdString()};
+    }
+    return std::nullopt;
+}
+
+// A file that is not a file, in the user's words and with its name: no error text of the
+// price file's conventions fits it.
+std::string NotAFileText(const ReadFailure& failure, const std::string& path) {
+    return "Файл \"" + path + "\" не прочитан: это не обычный файл, а " + failure.what;
+}
+
+// The price file's reading, with the input/output error texts of its conventions.
+void OpenPriceFile(QFile& file, const std::string& path) {
+    const auto failure = OpenRegular(file, path);
+    if (!failure) {
         return;
     }
-    switch (file.error()) {
-        case QFileDevice::OpenError:
-            if (!QFileInfo::exists(Q(path))) {
-                throw Error("File not found");
-            }
+    switch (failure->kind) {
+        case ReadFailure::Kind::NotFound:
+            throw Error("File not found");
+        case ReadFailure::Kind::AccessDenied:
+        case ReadFailure::Kind::Folder:
             throw Error("File access denied");
-        case QFileDevice::PermissionsError:
-            throw Error("File access denied");
-        default:
-            throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
+        case ReadFailure::Kind::NotAFile:
+            throw Error(NotAFileText(*failure, path));
+        case ReadFailure::Kind::Other:
+            break;
     }
+    throw Error("I/O error " + std::to_string(failure->code));
+}
+
+// A file the user picked (an offer file), refused in the user's words with its name.
+void OpenChosenFile(QFile& file, const std::string& path) {
+    const auto failure = OpenRegular(file, path);
+    if (!failure) {
+        return;
+    }
+    switch (failure->kind) {
+        case ReadFailure::Kind::NotFound:
+            throw Error("Файл \"" + path + "\" не найден");
+        case ReadFailure::Kind::AccessDenied:
+            throw Error("Файл \"" + path + "\" не прочитан: нет прав на чтение");
+        case ReadFailure::Kind::Folder:
+            throw Error("Файл \"" + path + "\" не прочитан: это папка");
+        case ReadFailure::Kind::NotAFile:
+            throw Error(NotAFileText(*failure, path));
+        case ReadFailure::Kind::Other:
+            break;
+    }
+    throw Error("Файл \"" + path + "\" не прочитан: " + failure->what);
 }
 
 // Cuts a stream of Windows-1251 bytes into lines, keeping only what the caller asked for.
@@ -140,8 +271,8 @@ bool QtFiles::SetLastWrite(const std::string& path, const DateTime& t) {
 
 ClippedLines QtFiles::ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                        std::size_t maxChars) {
-    QFile file(Q(path));
-    OpenForReading(file, path);
+    QFile file;
+    OpenPriceFile(file, path);
     LineClipper clipper(maxLines, maxChars);
     std::vector<char> piece(64 * 1024);
     for (;;) {
@@ -173,11 +304,11 @@ void QtFiles::WriteLines(const std::string& path, const std::vector<std::string>
 }
 
 std::string QtFiles::ReadBytes(const std::string& path, std::size_t maxBytes) {
-    QFile file(Q(path));
-    OpenForReading(file, path);
+    QFile file;
+    OpenChosenFile(file, path);
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
-        throw Error("I/O error " + std::to_string(static_cast<int>(file.error())));
+        throw Error("Файл \"" + path + "\" не прочитан: " + file.errorString().toStdString());
     }
     return bytes.toStdString();
 }

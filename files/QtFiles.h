@@ -25,14 +25,17 @@ public:
     // The first maxLines lines of at most maxChars characters each (one byte is one
     // character in Windows-1251); CR LF, LF and a lone CR end a line. Reads the file in
     // pieces and stops once the rest cannot change the result, so a huge file costs
-    // neither memory nor time.
+    // neither memory nor time. Throws the price file's input/output error texts ("File not
+    // found", ...); anything but a regular file (a named pipe, a device) is refused unread,
+    // with its name.
     static ClippedLines ReadLinesClipped(const std::string& path, std::size_t maxLines,
                                          std::size_t maxChars);
     // The same for bytes already in memory.
     static ClippedLines SplitLinesClipped(std::string_view bytes, std::size_t maxLines,
                                           std::size_t maxChars);
     static void WriteLines(const std::string& path, const std::vector<std::string>& lines);
-    // The file's first bytes, at most maxBytes; throws the input/output error texts.
+    // The first bytes of a file the user chose, at most maxBytes. Reads only a regular
+    // file; throws a message that names the file and says why it cannot be read.
     static std::string ReadBytes(const std::string& path, std::size_t maxBytes);
     // Replaces the file with the bytes as the reports are written.
     static void WriteText(const std::string& path, const std::string& bytes);

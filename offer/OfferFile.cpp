@@ -161,6 +161,22 @@ std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
     return p;
 }
 
+// The format number of an offer file's first line when it names a later format than
+// this program's: a whole number after the signature's words, other than 1.
+std::optional<std::string> NewerFormat(const std::string& firstLine) {
+    const std::string signature = kOfferFileSignature;
+    const std::string words = signature.substr(0, signature.size() - 1);  // "… формат "
+    if (firstLine.size() <= words.size() || firstLine.compare(0, words.size(), words) != 0) {
+        return std::nullopt;
+    }
+    const std::string number = firstLine.substr(words.size());
+    if (number.size() > 9 || number.front() == '0' ||
+        number.find_first_not_of("0123456789") != std::string::npos || number == "1") {
+        return std::nullopt;
+    }
+    return number;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -208,6 +224,10 @@ std::string OfferFileText(const Offer& offer) {
 OfferRead ReadOfferFile(const std::string& text) {
     const std::vector<std::string> lines = Lines(text);
     if (lines.empty() || lines[0] != kOfferFileSignature) {
+        if (const auto format = NewerFormat(lines.empty() ? std::string() : lines[0])) {
+            return {std::nullopt, "сделан более новой версией программы (формат " + *format +
+                                      "), эта версия читает только формат 1"};
+        }
         return {std::nullopt, "не является файлом предложения"};
     }
     const auto damaged = [](std::size_t line) {

@@ -9,6 +9,7 @@
 
 #include "app/UserActions.h"
 #include "resources/Pictures.h"
+#include "workbook/WorkbookFile.h"
 
 namespace tesmarik {
 
@@ -37,6 +38,9 @@ QIcon ProgramIcon() {
 }  // namespace
 
 ProgramWindow::ApplicationSetup::ApplicationSetup() {
+    // Made right after the application object, which set the C library's locale from the
+    // environment: the workbook's numbers are written with a full stop whatever it is.
+    KeepNumbersInCLocale();
     // No display name: the window manager would append it to the form's caption.
     QApplication::setApplicationName("tesmarik");
     // The buttons and captions of Qt's own dialogs (save dialog, message boxes) in Russian.

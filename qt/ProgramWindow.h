@@ -26,8 +26,9 @@ public:
     void Show();
 
 private:
-    // The application's name, Qt's own texts in Russian and the window icon, set before
-    // anything else is made.
+    // The application's name, Qt's own texts in Russian, the window icon and the C
+    // library's numbers in the C locale (KeepNumbersInCLocale), set before anything else
+    // is made.
     struct ApplicationSetup {
         ApplicationSetup();
         QTranslator qtTexts;

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 
+#include "files/FileReasons.h"
 #include "files/QtText.h"
 
 namespace tesmarik {
@@ -14,27 +14,12 @@ namespace {
 // In words for the user: why a file or folder could not be written.
 std::string LocalReason(int error) {
     switch (error) {
-        case ENOSPC:
-#ifdef EDQUOT  // the Windows C runtime knows no disk quotas
-        case EDQUOT:
-#endif
-            return "на диске нет места";
-        case EFBIG:
-            return "файл больше, чем разрешено записывать";
-        case EACCES:
-        case EPERM:
-            return "нет прав на запись";
-        case EROFS:
-            return "диск доступен только для чтения";
         case EISDIR:
             return "на месте файла прайса находится папка";
-        case ENOTDIR:
         case EEXIST:
             return "на месте папки находится файл";
-        case EIO:
-            return "ошибка ввода-вывода";
         default:
-            return std::strerror(error);
+            return ReasonInWords(error);
     }
 }
 

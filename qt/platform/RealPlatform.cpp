@@ -169,6 +169,13 @@ bool RealPlatform::Print(const PrintedReport& report) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
+    // "Print to file" of the dialog: the PDF file is saved as every other document is, not
+    // by the printer's own writer, which would replace the file with a cut-off one on a
+    // full disk.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        WriteReportPdf(printer.outputFileName().toStdString(), report);
+        return true;
+    }
     if (!PaintReport(printer, report)) {
         throw Error("Printer selected is not valid");
     }

@@ -68,3 +68,25 @@ function(expect_image pdf width height)
         message(FATAL_ERROR "${pdf} holds no picture of ${width} x ${height}:\n${list}")
     endif()
 endfunction()
+
+# The offer's workbook read back with openpyxl as a spreadsheet program would
+# (offer_workbook.py): its values, number formats and formulas.
+function(expect_offer_workbook xlsx)
+    set(python "")
+    foreach(candidate python3 /usr/bin/python3)
+        execute_process(COMMAND ${candidate} -c "import openpyxl" RESULT_VARIABLE status
+            OUTPUT_QUIET ERROR_QUIET)
+        if(status EQUAL 0)
+            set(python ${candidate})
+            break()
+        endif()
+    endforeach()
+    if(NOT python)
+        message(FATAL_ERROR "no python3 with openpyxl to read the workbook (Debian: python3-openpyxl)")
+    endif()
+    execute_process(COMMAND ${python} ${here}/offer_workbook.py ${WORK}/${xlsx}
+        OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${xlsx}: ${out}${err}")
+    endif()
+endfunction()

@@ -35,20 +35,4 @@ expect_lines(offer.pdf offer.txt)
 expect_lines(printed.pdf offer.txt)
 
 # The workbook, as a spreadsheet program reads it: values, number formats and formulas.
-set(python "")
-foreach(candidate python3 /usr/bin/python3)
-    execute_process(COMMAND ${candidate} -c "import openpyxl" RESULT_VARIABLE status
-        OUTPUT_QUIET ERROR_QUIET)
-    if(status EQUAL 0)
-        set(python ${candidate})
-        break()
-    endif()
-endforeach()
-if(NOT python)
-    message(FATAL_ERROR "no python3 with openpyxl to read the workbook (Debian: python3-openpyxl)")
-endif()
-execute_process(COMMAND ${python} ${CMAKE_CURRENT_LIST_DIR}/offer_workbook.py ${WORK}/offer.xlsx
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "offer.xlsx: ${out}${err}")
-endif()
+expect_offer_workbook(offer.xlsx)

@@ -5,13 +5,19 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "common/Error.h"
 #include "qt/platform/RealPlatform.h"
+#include "tests/FileSizeLimit.h"
 
 namespace tesmarik {
 namespace {
@@ -51,6 +57,126 @@ TEST(FileSizeLimit, ASaveOrPdfBeyondTheLimitIsAnErrorNotTheEnd) {
         report.lines = std::vector<std::string>(100, "a line of a long report");
         platform.WritePdf(path + ".pdf", report);
     });
+}
+
+std::string Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(none)");
+}
+
+struct Document {
+    const char* name;
+    std::function<void(RealPlatform&, const std::string&)> write;
+};
+
+// Every kind of document the program writes, each of some tens of kilobytes at most.
+std::vector<Document> Documents() {
+    const std::vector<std::string> lines(200, "Труба 530×8, 1000 м: 104,01 т, 88 шт.");
+    PrintedReport log;
+    log.title = "Журнал расчётов";
+    log.lines = lines;
+    // The loading report's picture is one write of some hundred kilobytes: a full disk
+    // cuts it short without an error.
+    PrintedReport loading = log;
+    loading.title = "Отчёт о погрузке";
+    loading.picture = "loading-scheme-530";
+    loading.pictureWidth = 365;
+    loading.pictureHeight = 133;
+    loading.pictureCaption = "Схема погрузки";
+    PrintedReport offer;
+    offer.title = "Коммерческое предложение № 1";
+    offer.table.heading = {"№", "Наименование", "Стоимость, руб."};
+    offer.table.widths = {0.1, 0.6, 0.3};
+    offer.table.rightAligned = {true, false, true};
+    for (int i = 1; i <= 60; ++i) {
+        offer.table.rows.push_back({std::to_string(i), lines.front(), "8 164 785,00"});
+    }
+    Workbook book;
+    book.title = "Коммерческое предложение № 1";
+    book.sheetName = "Предложение";
+    book.columnWidths = {6, 40, 14};
+    for (int i = 1; i <= 300; ++i) {
+        book.rows.push_back({WorkbookCell::Number(i, "0"), WorkbookCell::Text(lines.front()),
+                             WorkbookCell::Number(8164785.0 * i, "#,##0.00")});
+    }
+    std::string offerFile;
+    for (const std::string& line : lines) {
+        offerFile += "позиция=" + line + "\n";
+    }
+    return {
+        {"lengths report",
+         [=](RealPlatform& p, const std::string& path) { p.WriteLines(path, lines); }},
+        {"log PDF", [=](RealPlatform& p, const std::string& path) { p.WritePdf(path, log); }},
+        {"loading report PDF",
+         [=](RealPlatform& p, const std::string& path) { p.WritePdf(path, loading); }},
+        {"offer PDF", [=](RealPlatform& p, const std::string& path) { p.WritePdf(path, offer); }},
+        {"workbook",
+         [=](RealPlatform& p, const std::string& path) { p.WriteWorkbook(path, book); }},
+        {"offer file",
+         [=](RealPlatform& p, const std::string& path) { p.WriteTextFile(path, offerFile); }},
+    };
+}
+
+// A full disk at every size, made with the file-size limit: from nothing to more than
+// the document needs, each save either fails with the reason in the user's words and
+// leaves the earlier file byte for byte, or writes the document whole. Below the
+// document's size it must fail; with room to spare it must succeed.
+TEST(FileSizeLimit, EveryDocumentIsWrittenWholeOrNotAtAll) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    RealPlatform platform;
+    const std::string earlier = "the earlier file, which a failed save leaves as it was\n";
+    for (const Document& document : Documents()) {
+        SCOPED_TRACE(document.name);
+        const QString reference = folder.filePath("reference");
+        document.write(platform, reference.toStdString());
+        const auto size = static_cast<rlim_t>(QFileInfo(reference).size());
+        ASSERT_GT(size, 2048u);
+        QFile::remove(reference);
+        std::vector<rlim_t> limits = {0, 1, 512, 2048, size / 2, size - 1, size, size + 65536};
+        for (rlim_t limit = 4096; limit < size; limit += 4096) {
+            limits.push_back(limit);
+        }
+        std::sort(limits.begin(), limits.end());
+        const QString target = folder.filePath("document");
+        for (const rlim_t limit : limits) {
+            SCOPED_TRACE(limit);
+            {
+                QFile file(target);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(earlier.data(), static_cast<qint64>(earlier.size()));
+            }
+            std::string refusal;
+            try {
+                FileSizeLimit full(limit);
+                document.write(platform, target.toStdString());
+            } catch (const Error& e) {
+                refusal = e.Text();
+            }
+            if (refusal.empty()) {
+                EXPECT_GE(limit, size) << "a save beyond the limit did not fail";
+                // The time of saving, which a PDF and a workbook carry, packs into a
+                // byte more or less.
+                EXPECT_NEAR(static_cast<double>(QFileInfo(target).size()),
+                            static_cast<double>(size), 16);
+            } else {
+                EXPECT_LT(limit, size + 65536) << refusal;
+                EXPECT_NE(refusal.find("\"" + target.toStdString() + "\""), std::string::npos)
+                    << refusal;
+                // The limit, or, where a library writing its temporary files says
+                // nothing, what a cut-off part means.
+                EXPECT_TRUE(refusal.find("файл больше, чем разрешено записывать") !=
+                                std::string::npos ||
+                            refusal.find("на диске нет места") != std::string::npos)
+                    << refusal;
+                EXPECT_EQ(Contents(target), earlier);
+            }
+            EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                      QStringList{"document"})
+                << "a save left a file behind";
+        }
+        QFile::remove(target);
+    }
 }
 
 }  // namespace

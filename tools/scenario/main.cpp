@@ -18,6 +18,7 @@
 #include "form/SellerIdentity.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
+#include "workbook/WorkbookFile.h"
 
 int main() {
     namespace fs = std::filesystem;
@@ -53,6 +54,9 @@ int main() {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
                 gui.emplace(guiArgc, guiArgv);
+                // The application set the C library's locale from the environment; the
+                // workbook's numbers need the C locale, as in the program.
+                tesmarik::KeepNumbersInCLocale();
             }
         });
         tesmarik::Window window(platform);
