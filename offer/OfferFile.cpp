@@ -11,6 +11,34 @@ namespace {
 
 constexpr char kSeparator = '|';
 constexpr const char* kKeys[] = {"номер", "начато", "клиент", "комментарий", "ндс", "тс", "прайс"};
+// Keys a file of an earlier version may lack, in their order after the keys above; an
+// offer read without them keeps the values an offer starts with (the capacity then is
+// the one such offers were counted with).
+struct OptionalKey {
+    const char* key;
+    std::string Offer::*text = nullptr;
+    std::string OfferTerms::*term = nullptr;
+    std::string OfferManager::*manager = nullptr;
+};
+const OptionalKey kOptionalKeys[] = {
+    {"грузоподъёмность", &Offer::capacity},
+    {"действительно до", nullptr, &OfferTerms::validUntil},
+    {"условия поставки", nullptr, &OfferTerms::delivery},
+    {"условия оплаты", nullptr, &OfferTerms::payment},
+    {"менеджер", nullptr, nullptr, &OfferManager::name},
+    {"должность", nullptr, nullptr, &OfferManager::position},
+    {"телефон", nullptr, nullptr, &OfferManager::phone},
+    {"эл. почта", nullptr, nullptr, &OfferManager::email},
+};
+
+// The offer's field of the key, for reading or for writing.
+template <typename AnOffer>
+auto& ValueOf(AnOffer& offer, const OptionalKey& key) {
+    return key.text     ? offer.*key.text
+           : key.term   ? offer.terms.*key.term
+                        : offer.manager.*key.manager;
+}
+
 constexpr const char* kPositionKey = "позиция";
 constexpr std::size_t kPositionFields = 9;
 
@@ -139,6 +167,9 @@ std::string OfferFileText(const Offer& offer) {
     for (std::size_t i = 0; i < std::size(kKeys); ++i) {
         text += std::string(kKeys[i]) + "=" + Escaped(values[i]) + "\n";
     }
+    for (const OptionalKey& key : kOptionalKeys) {
+        text += std::string(key.key) + "=" + Escaped(ValueOf(offer, key)) + "\n";
+    }
     for (const OfferPosition& p : offer.positions) {
         const std::string fields[] = {p.type,
                                       p.diameter,
@@ -193,6 +224,17 @@ OfferRead ReadOfferFile(const std::string& text) {
     offer.vatRate = values[4];
     offer.vehicle = static_cast<int>(vehicle.value);
     offer.priceDate = values[6];
+    for (const OptionalKey& optional : kOptionalKeys) {
+        const std::string key = std::string(optional.key) + "=";
+        if (i < lines.size() && lines[i].compare(0, key.size(), key) == 0) {
+            const auto fields = Fields(lines[i].substr(key.size()));
+            if (!fields || fields->size() != 1) {
+                return damaged(i);
+            }
+            ValueOf(offer, optional) = fields->front();
+            ++i;
+        }
+    }
     const std::string key = std::string(kPositionKey) + "=";
     for (; i < lines.size(); ++i) {
         if (lines[i].compare(0, key.size(), key) != 0 ||

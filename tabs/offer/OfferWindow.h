@@ -15,12 +15,13 @@ namespace tesmarik {
 void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity);
 
 // "В предложение" of the cost window: the position it prices, with the diameter and the
-// wall chosen there and the quantity typed, joins the offer, which starts at `now` when
-// none is started. Throws what the cost window says is wrong with its input.
-void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const DateTime& now,
+// wall chosen there and the quantity typed, joins the offer, which starts as `fresh`
+// (see NewOffer) when none is started. Throws what the cost window says is wrong with its
+// input.
+void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const Offer& fresh,
                        const std::string& priceDate);
 
-// The number, client, comment or VAT rate typed.
+// The number, client, comment, VAT rate, terms, capacity or the manager typed.
 void OfferFieldsChange(const TForm3& f, OfferState& s);
 // Another vehicle chosen.
 void OfferComboBox1Change(const TForm3& f, OfferState& s);
