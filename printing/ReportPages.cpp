@@ -176,6 +176,23 @@ private:
         return widest;
     }
 
+    // A heading broken into lines at its blanks alone, as many words on a line as fit: the
+    // text layout would break "руб./т" after its slash.
+    QString BreakAtBlanks(const QFont& font, const QString& text, double width) const {
+        QString out;
+        QString line;
+        for (const QString& word : text.split(QChar(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + ' ' + word;
+            if (!line.isEmpty() && Metrics(font).horizontalAdvance(longer) > width) {
+                out += (out.isEmpty() ? "" : QString(QChar::LineSeparator)) + line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        return out.isEmpty() ? line : out + QChar::LineSeparator + line;
+    }
+
     // The left edge of each column of the table and, last, the right edge of the table.
     // A column without a share is as wide as its widest cell on one line and its
     // heading's widest word; the columns with a share divide the rest of the page. Should
@@ -255,9 +272,12 @@ private:
         const std::size_t count = foot != nullptr ? cells.size() : edges_.size() - 1;
         double height = 0;
         for (std::size_t c = 0; c < count; ++c) {
-            const QString text = c < cells.size() ? Q(cells[c]) : QString();
-            row.cells.push_back(text);
+            QString text = c < cells.size() ? Q(cells[c]) : QString();
             const auto [left, right] = CellSpan(row, c);
+            if (heading) {
+                text = BreakAtBlanks(headingCellFont_, text, right - left - 2 * CellPadding());
+            }
+            row.cells.push_back(text);
             height = std::max(height, TextHeight(CellFont(row), text, right - left - 2 * CellPadding()));
         }
         row.height = height + 2 * CellPadding();

@@ -94,7 +94,7 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
             AddPosition(w.state.offer.offer,
                         {"n", "1020", "14", "17Г1С-У 13Г1С-У", "ТУ 1381-012-05757848-2005", "81000",
                          QuantityUnit::Tonnes, 100000, 11.3});
-            PickText(w, w.form3.ComboBox1, "специальная платформа-трубовоз (RER Ovaza)");
+            PickText(w, w.form3.ComboBox1, "платформа-трубовоз");
         });
         ASSERT_EQ(user.OnGui([&] { return grid->rowCount(); }), 3);
         EXPECT_EQ(user.OnGui([&] { return grid->item(0, 9)->text(); }), "нет норм погрузки");
