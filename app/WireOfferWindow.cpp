@@ -1,9 +1,9 @@
 #include "app/PriceRowMenu.h"
 #include "app/UserActions.h"
 #include "app/Window.h"
+#include "offer/OfferTerms.h"
 #include "tabs/offer/OfferDocuments.h"
 #include "tabs/offer/OfferWindow.h"
-#include "offer/OfferTerms.h"
 
 namespace tesmarik {
 

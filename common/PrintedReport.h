@@ -11,7 +11,7 @@ namespace tesmarik {
 // columns, a cell over as many columns as its span says.
 struct PrintedTableLine {
     std::vector<std::string> cells;
-    std::vector<int> spans;   // columns each cell covers, from the first; missing: one
+    std::vector<int> spans;  // columns each cell covers, from the first; missing: one
     bool bold = false;
     bool joinedRight = false;  // a cell over several columns lines up on the right
 };
@@ -23,8 +23,8 @@ struct PrintedTableLine {
 struct PrintedTable {
     std::vector<std::string> heading;
     std::vector<std::vector<std::string>> rows;
-    std::vector<double> widths;      // share of the rest per column; 0: as its content
-    std::vector<bool> rightAligned;  // per column: figures line up on the right
+    std::vector<double> widths;          // share of the rest per column; 0: as its content
+    std::vector<bool> rightAligned;      // per column: figures line up on the right
     std::vector<PrintedTableLine> foot;  // under the rows: totals and the like
 };
 

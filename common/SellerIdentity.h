@@ -43,7 +43,7 @@ struct SellerIdentity {
 
 // The seller who hands the program out.
 inline SellerIdentity ProgramSeller() {
-    return {kSellerName, kSellerAddress, kSellerTaxIds,     kSellerBank,
+    return {kSellerName,  kSellerAddress,     kSellerTaxIds,      kSellerBank,
             kSellerPhone, kSellerSiteCaption, kSellerDisplayEmail};
 }
 

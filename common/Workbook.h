@@ -15,7 +15,7 @@ struct WorkbookCell {
     std::string result;  // the text a text formula gives
     std::string format;  // number format code, "#,##0.00"; empty: general
     bool bold = false;
-    bool wrap = false;  // long text wraps within the column
+    bool wrap = false;    // long text wraps within the column
     bool border = false;  // framed by thin lines, as a table's cell
 
     static WorkbookCell Text(std::string text, bool bold = false) {

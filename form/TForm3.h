@@ -46,7 +46,7 @@ struct OfferWindowControls {
     TESMARIK_CONTROL(Label, Label17);
     TESMARIK_CONTROL(Edit, Edit7);  // the delivery terms
     TESMARIK_CONTROL(Label, Label18);
-    TESMARIK_CONTROL(Edit, Edit8);  // the payment terms
+    TESMARIK_CONTROL(Edit, Edit8);          // the payment terms
     TESMARIK_CONTROL(GroupBox, GroupBox2);  // the manager who signs the offer
     TESMARIK_CONTROL(Label, Label19);
     TESMARIK_CONTROL(Edit, Edit9);  // the manager's name

@@ -12,10 +12,7 @@ namespace {
 
 // The letterhead: the seller's name, then its particulars.
 std::vector<std::string> Letterhead(const SellerIdentity& seller) {
-    return {seller.name,
-            "Адрес: " + seller.address,
-            seller.taxIds,
-            seller.bank,
+    return {seller.name, "Адрес: " + seller.address, seller.taxIds, seller.bank,
             "Тел.: " + seller.phone + ", " + seller.site + ", e-mail: " + seller.email};
 }
 
@@ -267,9 +264,9 @@ Workbook OfferWorkbook(const Offer& offer, const OfferFigures& figures,
         return book;
     }
     const auto sum = [&](int column, double value, const char* format) {
-        Cell cell = Cell::Formula("=SUM(" + CellName(column, firstRow) + ":" +
-                                      CellName(column, lastRow) + ")",
-                                  value, format, true);
+        Cell cell = Cell::Formula(
+            "=SUM(" + CellName(column, firstRow) + ":" + CellName(column, lastRow) + ")", value,
+            format, true);
         cell.border = true;
         return cell;
     };
@@ -290,15 +287,15 @@ Workbook OfferWorkbook(const Offer& offer, const OfferFigures& figures,
         const std::string rateCell = CellName(kQuantityColumn, vatRow);
         const std::string costCell = CellName(kCostColumn, totalsRow);
         std::vector<Cell> vat(kOfferColumns);
-        vat[kNameColumn] = Cell::TextFormula("=IF(" + rateCell + "=0,\"Без НДС\",\"в том числе НДС \"&" +
-                                                 rateCell + "&\" %\")",
-                                             VatCaption(figures));
+        vat[kNameColumn] = Cell::TextFormula(
+            "=IF(" + rateCell + "=0,\"Без НДС\",\"в том числе НДС \"&" + rateCell + "&\" %\")",
+            VatCaption(figures));
         vat[kQuantityColumn] = Cell::Number(*figures.vatRate.value, "0.##");
         vat[kUnitColumn] = Cell::Text("%");
-        vat[kCostColumn] = Cell::Formula("=IF(" + rateCell + "=0,0,ROUND(" + costCell + "*" +
-                                             rateCell + "/(100+" + rateCell + "),2))",
-                                         static_cast<double>(figures.vatKopecks) / 100,
-                                         kMoneyFormat);
+        vat[kCostColumn] =
+            Cell::Formula("=IF(" + rateCell + "=0,0,ROUND(" + costCell + "*" + rateCell + "/(100+" +
+                              rateCell + "),2))",
+                          static_cast<double>(figures.vatKopecks) / 100, kMoneyFormat);
         book.rows.push_back(vat);
     }
     if (figures.negotiableLeftOut) {

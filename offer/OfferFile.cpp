@@ -34,9 +34,9 @@ const OptionalKey kOptionalKeys[] = {
 // The offer's field of the key, for reading or for writing.
 template <typename AnOffer>
 auto& ValueOf(AnOffer& offer, const OptionalKey& key) {
-    return key.text     ? offer.*key.text
-           : key.term   ? offer.terms.*key.term
-                        : offer.manager.*key.manager;
+    return key.text   ? offer.*key.text
+           : key.term ? offer.terms.*key.term
+                      : offer.manager.*key.manager;
 }
 
 constexpr const char* kPositionKey = "позиция";

@@ -78,8 +78,9 @@ std::optional<DateTime> ReadShortDate(const std::string& text) {
 }
 
 std::string ValidUntilProblem(const std::string& text) {
-    return text.empty() || ReadShortDate(text) ? std::string()
-                               : "Срок действия \"" + text + "\" - не дата дд.мм.гггг.";
+    return text.empty() || ReadShortDate(text)
+               ? std::string()
+               : "Срок действия \"" + text + "\" - не дата дд.мм.гггг.";
 }
 
 std::string CapacityProblem(const std::string& text) {

@@ -217,8 +217,9 @@ private:
                 for (std::size_t k = 0; k < line.cells.size(); ++k) {
                     const int span = k < line.spans.size() ? line.spans[k] : 1;
                     if (column == c && span == 1) {
-                        natural = std::max(natural, Metrics(line.bold ? headingCellFont_ : cellFont_)
-                                                        .horizontalAdvance(Q(line.cells[k])));
+                        natural =
+                            std::max(natural, Metrics(line.bold ? headingCellFont_ : cellFont_)
+                                                  .horizontalAdvance(Q(line.cells[k])));
                     }
                     column += static_cast<std::size_t>(std::max(span, 1));
                 }
@@ -278,7 +279,8 @@ private:
                 text = BreakAtBlanks(headingCellFont_, text, right - left - 2 * CellPadding());
             }
             row.cells.push_back(text);
-            height = std::max(height, TextHeight(CellFont(row), text, right - left - 2 * CellPadding()));
+            height =
+                std::max(height, TextHeight(CellFont(row), text, right - left - 2 * CellPadding()));
         }
         row.height = height + 2 * CellPadding();
         return row;
@@ -289,7 +291,8 @@ private:
         for (std::size_t i = 0; i < report_.letterhead.size(); ++i) {
             const QString text = Q(report_.letterhead[i]);
             Block line{Block::Kind::Letterhead, text,
-                       TextHeight(i == 0 ? senderFont_ : letterheadFont_, text), i == 0 ? Mm(1) : 0};
+                       TextHeight(i == 0 ? senderFont_ : letterheadFont_, text),
+                       i == 0 ? Mm(1) : 0};
             line.firstOfLetterhead = i == 0;
             flow.push_back(line);
         }
@@ -416,8 +419,9 @@ private:
             }
             painter.drawRect(cell);
             QTextLayout layout(QString(), CellFont(block), &device_);
-            const bool alignRight = !block.heading && (span > 1 ? block.joinedRight
-                                                                : column < right.size() && right[column]);
+            const bool alignRight =
+                !block.heading &&
+                (span > 1 ? block.joinedRight : column < right.size() && right[column]);
             LayOut(layout, block.cells[c], cell.width() - 2 * CellPadding(),
                    alignRight ? Qt::AlignRight : Qt::AlignLeft);
             layout.draw(&painter, cell.topLeft() + QPointF(CellPadding(), CellPadding()));
@@ -432,7 +436,8 @@ private:
         }
         if (block.kind == Block::Kind::Rule) {
             painter.setPen(QPen(Qt::black, Mm(0.4)));
-            painter.drawLine(QPointF(0, block.top + block.height), QPointF(width_, block.top + block.height));
+            painter.drawLine(QPointF(0, block.top + block.height),
+                             QPointF(width_, block.top + block.height));
             return;
         }
         if (block.kind == Block::Kind::Picture) {

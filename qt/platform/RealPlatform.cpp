@@ -20,11 +20,11 @@
 #include <cstdlib>
 
 #include "common/Error.h"
+#include "common/SellerIdentity.h"
 #include "common/UserSettings.h"
 #include "files/QtFiles.h"
 #include "files/QtText.h"
 #include "files/WriteLimit.h"
-#include "common/SellerIdentity.h"
 #include "printing/ReportPages.h"
 #include "qt/platform/ScreenPlace.h"
 #include "workbook/WorkbookFile.h"

@@ -55,7 +55,8 @@ void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& 
 }
 
 bool SaveOffer(OfferState& s, Platform& platform) {
-    const auto path = platform.SaveDialog(SaveRequest(kOfferFiles.filter.c_str(), "offer", s.offer));
+    const auto path =
+        platform.SaveDialog(SaveRequest(kOfferFiles.filter.c_str(), "offer", s.offer));
     if (!path) {
         return false;
     }

@@ -148,18 +148,12 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
 void OfferFieldsChange(const TForm3& f, OfferState& s) {
     Offer& offer = s.offer;
     const std::pair<std::string*, const Edit*> fields[] = {
-        {&offer.number, &f.Edit1},
-        {&offer.client, &f.Edit2},
-        {&offer.comment, &f.Edit3},
-        {&offer.vatRate, &f.Edit4},
-        {&offer.terms.validUntil, &f.Edit5},
-        {&offer.capacity, &f.Edit6},
-        {&offer.terms.delivery, &f.Edit7},
-        {&offer.terms.payment, &f.Edit8},
-        {&offer.manager.name, &f.Edit9},
-        {&offer.manager.position, &f.Edit10},
-        {&offer.manager.phone, &f.Edit11},
-        {&offer.manager.email, &f.Edit12},
+        {&offer.number, &f.Edit1},           {&offer.client, &f.Edit2},
+        {&offer.comment, &f.Edit3},          {&offer.vatRate, &f.Edit4},
+        {&offer.terms.validUntil, &f.Edit5}, {&offer.capacity, &f.Edit6},
+        {&offer.terms.delivery, &f.Edit7},   {&offer.terms.payment, &f.Edit8},
+        {&offer.manager.name, &f.Edit9},     {&offer.manager.position, &f.Edit10},
+        {&offer.manager.phone, &f.Edit11},   {&offer.manager.email, &f.Edit12},
     };
     for (const auto& [value, edit] : fields) {
         if (*value != edit->Text) {

@@ -14,8 +14,8 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
-#include "common/TempFolder.h"
 #include "common/SellerIdentity.h"
+#include "common/TempFolder.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
