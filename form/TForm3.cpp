@@ -5,7 +5,7 @@
 namespace tesmarik {
 
 OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(registry) {
-    Form3.Place(nullptr, 0, 0, 990, 640);
+    Form3.Place(nullptr, 0, 0, 990, 610);
     Form3.Text = "Коммерческое предложение";
     Form3.Visible = false;
     Form3.Modal = false;
@@ -26,11 +26,11 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
     Label16.Place(&Form3, 620, 14, 0, 0).Text = "Грузоподъёмность ТС, т:";
     Edit6.Place(&Form3, 770, 10, 60, 21);
     Label17.Place(&Form3, 12, 92, 0, 0).Text = "Условия поставки:";
-    Edit7.Place(&Form3, 130, 88, 848, 21);
-    Label18.Place(&Form3, 12, 118, 0, 0).Text = "Условия оплаты:";
-    Edit8.Place(&Form3, 130, 114, 848, 21);
+    Edit7.Place(&Form3, 130, 88, 360, 21);
+    Label18.Place(&Form3, 502, 92, 0, 0).Text = "Условия оплаты:";
+    Edit8.Place(&Form3, 610, 88, 368, 21);
 
-    StringGrid1.Place(&Form3, 12, 142, 966, 230);
+    StringGrid1.Place(&Form3, 12, 116, 966, 226);
     StringGrid1.ColCount = 10;
     StringGrid1.RowCount = 2;
     StringGrid1.DefaultRowHeight = 20;
@@ -39,11 +39,11 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
         StringGrid1.ColWidths[c] = widths[c];
     }
 
-    Label7.Place(&Form3, 12, 376, 966, 14);
+    Label7.Place(&Form3, 12, 346, 966, 14);
     Label7.AutoSize = false;
     Label7.Font.color = kRed;
 
-    GroupBox1.Place(&Form3, 12, 392, 966, 156).Text = "Итого";
+    GroupBox1.Place(&Form3, 12, 362, 966, 156).Text = "Итого";
     Label8.Place(&GroupBox1, 10, 20, 0, 0);
     Label9.Place(&GroupBox1, 10, 38, 0, 0);
     Label9.Font.bold = true;
@@ -56,7 +56,7 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
     Label13.Place(&GroupBox1, 10, 114, 0, 0);
     Label14.Place(&GroupBox1, 10, 132, 0, 0);
 
-    GroupBox2.Place(&Form3, 12, 552, 966, 48).Text = "Менеджер";
+    GroupBox2.Place(&Form3, 12, 522, 966, 48).Text = "Менеджер";
     Label19.Place(&GroupBox2, 10, 22, 0, 0).Text = "Ф. И. О.:";
     Edit9.Place(&GroupBox2, 70, 18, 220, 21);
     Label20.Place(&GroupBox2, 300, 22, 0, 0).Text = "Должность:";
@@ -95,7 +95,7 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
         {Button7, "Закрыть", 898, 80},
     };
     for (const Line& line : buttons) {
-        line.button.Place(&Form3, line.left, 606, line.width, 25).Text = line.text;
+        line.button.Place(&Form3, line.left, 576, line.width, 25).Text = line.text;
     }
 }
 
