@@ -1,7 +1,9 @@
 // The commercial offer's window on the real display: reached from the price grid's menu
 // through the cost window, beside the main window, its quantities typed in its grid.
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -133,6 +135,23 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
         ASSERT_TRUE(user.WaitFor([&] { return Model().state.offer.offer.positions.size() == 2; }));
         EXPECT_EQ(user.OnGui([&] { return grid->item(0, 1)->text(); }),
                   "Труба 89×4 ст.20 ГОСТ 8732-78");
+
+        // "Сохранить в PDF…": the save dialog opens over the offer's window and proposes
+        // the offer's number and client as the file's name.
+        Act(user, [](Window& w) { ChangeText(w, w.form3.Edit2, "ООО \"Клиент\""); });
+        user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button3"); }));
+        ASSERT_TRUE(
+            user.WaitFor([] { return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr; }));
+        user.OnGui([&] {
+            auto* dialog = qobject_cast<QFileDialog*>(OpenDialog());
+            EXPECT_EQ(dialog->parentWidget()->window(), offer);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            EXPECT_EQ(name->text().toStdString(),
+                      "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf");
+            dialog->reject();
+        });
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
 
         // Closing with changes not yet saved asks; "Нет" discards them and closes.
         user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button7"); }));
