@@ -195,49 +195,78 @@ private:
 
     // The left edge of each column of the table and, last, the right edge of the table.
     // A column without a share is as wide as its widest cell on one line and its
-    // heading's widest word; the columns with a share divide the rest of the page. Should
-    // the rest be too narrow to read, every column gives up room in proportion.
+    // heading's widest word; the columns with a share divide the rest of the page. When
+    // that is less than 30 % of it, the columns of several words ("нет норм погрузки")
+    // wrap them, down to their widest word; only when the shared columns would still keep
+    // less than 15 % (or their widest word) does every column give up room in proportion.
     std::vector<double> ColumnEdges() const {
         const PrintedTable& table = report_.table;
         const std::size_t count = table.heading.size();
-        std::vector<double> widths(count, 0);
-        double shares = 0;
-        double fixed = 0;
+        const auto share = [&table](std::size_t c) {
+            return c < table.widths.size() ? table.widths[c] : 0.0;
+        };
+        const double padding = 2 * CellPadding() + Mm(0.5);
+        std::vector<double> natural(count, 0);
+        std::vector<double> least(count, 0);
+        // A figure ("8 164 785,00") is not broken at its blanks; a text is.
+        const auto take = [&](std::size_t c, const QFont& font, const QString& text) {
+            const double whole = Metrics(font).horizontalAdvance(text);
+            const bool words =
+                std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
+            natural[c] = std::max(natural[c], whole);
+            least[c] = std::max(least[c], words ? WidestWord(font, text) : whole);
+        };
         for (std::size_t c = 0; c < count; ++c) {
-            const double share = c < table.widths.size() ? table.widths[c] : 0;
-            double natural = WidestWord(headingCellFont_, Q(table.heading[c]));
+            const double heading = WidestWord(headingCellFont_, Q(table.heading[c]));
+            natural[c] = heading;
+            least[c] = heading;
             for (const auto& row : table.rows) {
                 if (c < row.size()) {
-                    natural = std::max(natural, Metrics(cellFont_).horizontalAdvance(Q(row[c])));
+                    take(c, cellFont_, Q(row[c]));
                 }
             }
             for (const PrintedTableLine& line : table.foot) {
-                // A foot cell of one column is as wide as its figure, in bold when bold.
+                // A foot cell of one column counts, in bold when bold.
                 std::size_t column = 0;
                 for (std::size_t k = 0; k < line.cells.size(); ++k) {
                     const int span = k < line.spans.size() ? line.spans[k] : 1;
                     if (column == c && span == 1) {
-                        natural =
-                            std::max(natural, Metrics(line.bold ? headingCellFont_ : cellFont_)
-                                                  .horizontalAdvance(Q(line.cells[k])));
+                        take(c, line.bold ? headingCellFont_ : cellFont_, Q(line.cells[k]));
                     }
                     column += static_cast<std::size_t>(std::max(span, 1));
                 }
             }
-            widths[c] = natural + 2 * CellPadding() + Mm(0.5);
-            if (share > 0) {
-                shares += share;
-                widths[c] = share;
+        }
+        double shares = 0;
+        double fixed = 0;
+        double wrappable = 0;
+        double kept = 0;  // what the columns with a share keep at least
+        for (std::size_t c = 0; c < count; ++c) {
+            if (share(c) > 0) {
+                shares += share(c);
+                kept += std::max(least[c] + padding, width_ * 0.15);
             } else {
-                fixed += widths[c];
+                fixed += natural[c] + padding;
+                wrappable += natural[c] - least[c];
             }
         }
-        const double rest = std::max(width_ - fixed, width_ * 0.25);
-        const double squeeze = fixed > 0 ? std::min(1.0, (width_ - rest) / fixed) : 1;
+        // Texts wrap to leave the shared columns 30 % of the page; figures give up room
+        // only for their 15 %.
+        const double room = std::max(width_ - kept, width_ / 2);
+        const double roomBeforeWrapping = shares > 0 ? std::min(room, width_ * 0.7) : room;
+        const double wrap =
+            wrappable > 0 ? std::clamp((fixed - roomBeforeWrapping) / wrappable, 0.0, 1.0) : 0;
+        std::vector<double> widths(count, 0);
+        double narrowed = 0;
+        for (std::size_t c = 0; c < count; ++c) {
+            widths[c] = natural[c] - wrap * (natural[c] - least[c]) + padding;
+            narrowed += share(c) > 0 ? 0 : widths[c];
+        }
+        const double squeeze = narrowed > room ? room / narrowed : 1;
+        const double rest = width_ - narrowed * squeeze;
         std::vector<double> edges{0};
         for (std::size_t c = 0; c < count; ++c) {
-            const double share = c < table.widths.size() ? table.widths[c] : 0;
-            const double w = share > 0 ? rest * share / shares : widths[c] * squeeze;
+            const double w = share(c) > 0 ? rest * share(c) / shares : widths[c] * squeeze;
             edges.push_back(edges.back() + w);
         }
         return edges;
