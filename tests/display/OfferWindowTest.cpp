@@ -2,10 +2,12 @@
 // through the cost window, beside the main window, its quantities typed in its grid.
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -148,6 +150,23 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             ASSERT_NE(name, nullptr);
             EXPECT_EQ(name->text().toStdString(),
+                      "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf");
+            dialog->reject();
+        });
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
+        // Printing to a file proposes the same name, the date's year kept.
+        user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button2"); }));
+        ASSERT_TRUE(
+            user.WaitFor([] { return qobject_cast<QPrintDialog*>(OpenDialog()) != nullptr; }));
+        user.OnGui([&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(OpenDialog());
+            QStringList files;
+            for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->text().endsWith(".pdf")) {
+                    files << QFileInfo(edit->text()).fileName();
+                }
+            }
+            EXPECT_EQ(files.join('|').toStdString(),
                       "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf");
             dialog->reject();
         });
