@@ -33,7 +33,7 @@ void PrintReport(const DescribeReport& describe, Platform& platform) {
 }
 
 void SaveReportPdf(const DescribeReport& describe, Platform& platform) {
-    const auto path = platform.SaveDialog(SaveDialogRequest{"PDF|*.pdf", "pdf"});
+    const auto path = platform.SaveDialog(SaveDialogRequest{"PDF|*.pdf", "pdf", {}});
     if (path) {
         platform.WritePdf(*path, describe());
     }

@@ -126,6 +126,12 @@ void ChangeText(Window& w, Control& field, std::string text) {
         static_cast<Memo&>(field).SetJoinedText(text);
         return;
     }
+    if (field.Kind == ControlKind::Edit) {
+        const std::size_t limit = static_cast<Edit&>(field).MaxLength;
+        if (limit > 0 && CharCount(text) > limit) {
+            text = FirstChars(text, limit);
+        }
+    }
     field.Text = std::move(text);
     if (const Event* slot = SlotsOf(field).onChange) {
         w.Dispatch(*slot);

@@ -1,6 +1,7 @@
 #include "app/PriceRowMenu.h"
 #include "app/UserActions.h"
 #include "app/Window.h"
+#include "offer/OfferTerms.h"
 #include "tabs/offer/OfferDocuments.h"
 #include "tabs/offer/OfferWindow.h"
 
@@ -8,9 +9,15 @@ namespace tesmarik {
 
 namespace {
 
-// The capacity the transport is counted with: the loading tab's, as typed there.
+// The capacity the transport is counted with: the offer's own.
 const std::string& Capacity(const Window& w) {
-    return w.form.Edit9.Text;
+    return w.state.offer.offer.capacity;
+}
+
+// The offer that starts now: with the loading tab's capacity, as typed there, and the
+// manager and terms the user's settings remember.
+Offer FreshOffer(Window& w) {
+    return NewOffer(w.platform.Now(), w.form.Edit9.Text, ReadSettings(w.platform));
 }
 
 void RefreshOffer(Window& w) {
@@ -18,6 +25,14 @@ void RefreshOffer(Window& w) {
 }
 
 void OpenOfferWindow(Window& w) {
+    OfferState& s = w.state.offer;
+    if (!s.started) {
+        // The empty window shows what a new offer would start with.
+        const Offer fresh = FreshOffer(w);
+        s.offer.capacity = fresh.capacity;
+        s.offer.terms = fresh.terms;
+        s.offer.manager = fresh.manager;
+    }
     RefreshOffer(w);
     w.dialogs.Open(w.form3);
 }
@@ -36,7 +51,7 @@ void WireOfferWindow(Window& w) {
     w.form.Tabl.PopupMenu.push_back({kAddToOfferItem, [&w] { OpenCostWindow(w); }});
     w.form.Tabl.PopupMenu.push_back({kOfferItem, [&w] { OpenOfferWindow(w); }});
     w.form2.Button2.OnClick = [&w] {
-        AddFromCostWindow(w.form2, w.state.price.cost, w.state.offer, w.platform.Now(),
+        AddFromCostWindow(w.form2, w.state.price.cost, w.state.offer, FreshOffer(w),
                           PriceListDate(w));
         w.dialogs.Close(w.form2.Form2);
         OpenOfferWindow(w);
@@ -47,12 +62,6 @@ void WireOfferWindow(Window& w) {
             w.form2.Button2.OnClick();
         }
     };
-    // The loading tab's capacity counts the offer's vehicles.
-    w.form.Edit9.OnChange = [&w] {
-        if (w.form3.Form3.Visible) {
-            RefreshOffer(w);
-        }
-    };
 
     TForm3& f = w.form3;
     OfferState& s = w.state.offer;
@@ -61,8 +70,17 @@ void WireOfferWindow(Window& w) {
         OfferFieldsChange(f, s);
         RefreshOffer(w);
     };
-    for (Edit* edit : {&f.Edit1, &f.Edit2, &f.Edit3, &f.Edit4}) {
+    for (Edit* edit : {&f.Edit1, &f.Edit2, &f.Edit3, &f.Edit4, &f.Edit5, &f.Edit6}) {
         edit->OnChange = fields;
+    }
+    // The manager and the terms typed are remembered for the next offers.
+    const Event remembered = [&w, &f, &s, &p] {
+        OfferFieldsChange(f, s);
+        RememberOfferSettings(s, p);
+        RefreshOffer(w);
+    };
+    for (Edit* edit : {&f.Edit7, &f.Edit8, &f.Edit9, &f.Edit10, &f.Edit11, &f.Edit12}) {
+        edit->OnChange = remembered;
     }
     f.ComboBox1.OnChange = [&w, &f, &s] {
         OfferComboBox1Change(f, s);

@@ -9,6 +9,9 @@ import sys
 from starts import print_start_table
 
 LOGIC_TARGET_MS = 1.0
+# A document of the offer is made once, after its button: a second for the largest.
+DOCUMENT_PREFIX = "OfferDocument/"
+DOCUMENT_TARGET_MS = 1000.0
 START_RATIO_TARGET = 1.25
 
 
@@ -33,13 +36,16 @@ def main():
     missed = 0
     print(f"{'operation':<46} {'CPU time':>12} {'target':>10}  verdict")
     for name, ms, error in logic_rows(logic_json):
+        document = name.startswith(DOCUMENT_PREFIX)
+        target = DOCUMENT_TARGET_MS if document else LOGIC_TARGET_MS
+        said = "< 1 s" if document else "< 1 ms"
         if ms is None:
-            print(f"{name:<46} {'-':>12} {'< 1 ms':>10}  FAILED: {error}")
+            print(f"{name:<46} {'-':>12} {said:>10}  FAILED: {error}")
             missed += 1
             continue
-        ok = ms < LOGIC_TARGET_MS
+        ok = ms < target
         missed += 0 if ok else 1
-        print(f"{name:<46} {ms:9.4f} ms {'< 1 ms':>10}  {'met' if ok else 'MISSED'}")
+        print(f"{name:<46} {ms:9.4f} ms {said:>10}  {'met' if ok else 'MISSED'}")
 
     missed += print_start_table([window], [empty], runs, "offscreen platform",
                                 START_RATIO_TARGET)

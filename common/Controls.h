@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -220,6 +221,9 @@ public:
 class Edit : public Control {
 public:
     Edit(ControlRegistry& r, std::string name) : Control(r, std::move(name), ControlKind::Edit) {}
+    // The most characters the field takes; 0: no limit. Typed or pasted text beyond it is
+    // cut off, as the desktop's own fields do.
+    std::size_t MaxLength = 0;
     Event OnChange;
     KeyEvent OnKeyPress;
     Event OnKeyUp;

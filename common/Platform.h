@@ -16,6 +16,7 @@ namespace tesmarik {
 struct SaveDialogRequest {
     std::string filter = "текстовые|*.txt";  // description|pattern
     std::string defaultExtension = "txt";
+    std::string fileName;  // proposed in a save dialog, without the extension; empty: none
 };
 
 // What the user answers when changes not yet saved would be lost.
@@ -86,6 +87,12 @@ public:
     virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
 
     virtual DateTime Now() = 0;
+
+    // The user's own settings file (see common/UserSettings.h), in the user's
+    // configuration folder: its text, empty when there is none or it cannot be read.
+    virtual std::string ReadSettingsFile() = 0;
+    // Replaces it once complete, making its folder; throws the error texts when it cannot.
+    virtual void WriteSettingsFile(const std::string& text) = 0;
 
     // Where the price file lives (finding it makes nothing: the download makes its folder),
     // and the seller's web server (host or host:port).

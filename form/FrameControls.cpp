@@ -1,6 +1,6 @@
 #include "form/FrameControls.h"
 
-#include "form/SellerIdentity.h"
+#include "common/SellerIdentity.h"
 
 namespace tesmarik {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "form/SellerIdentity.h"
+#include "common/SellerIdentity.h"
 
 namespace tesmarik {
 
@@ -55,14 +55,11 @@ InfoTabControls::InfoTabControls(ControlRegistry& registry, TabSheet& sheet) : r
     Image19.Stretch = true;
     Label105.Place(&Panel7, 88, 6, 0, 0).Text = kSellerName;
     Label105.Font = {"Arial", 10, kNavy, true, false};
-    Label113.Place(&Panel7, 88, 26, 0, 0).Text =
-        "Почтовый адрес: 000000, г. Примерск, ул. Трубная, д. 1";
-    Label116.Place(&Panel7, 88, 40, 0, 0).Text = "ИНН 0000000000, КПП 000000000";
-    WrappedText(Label117, Panel7, 88, 54, 304, 26,
-                "р/с 40702810900000000001 в АО \"Банк Пример\", г. Примерск, "
-                "к/с 30101810000000000001, БИК 040000001");
+    Label113.Place(&Panel7, 88, 26, 0, 0).Text = std::string("Почтовый адрес: ") + kSellerAddress;
+    Label116.Place(&Panel7, 88, 40, 0, 0).Text = kSellerTaxIds;
+    WrappedText(Label117, Panel7, 88, 54, 304, 26, kSellerBank);
     Label118.Place(&Panel7, 88, 82, 0, 0).Text =
-        "Телефон: +7 (000) 000-00-00, факс: +7 (000) 000-00-01";
+        std::string("Телефон: ") + kSellerPhone + ", факс: " + kSellerFax;
     Label119.Place(&Panel7, 88, 96, 0, 0).Text = "Часы работы: пн-пт с 9:00 до 18:00 (МСК)";
     WrappedText(Label120, Panel7, 8, 116, 384, 42,
                 "Продажа стальных труб со склада и под заказ: электросварных, бесшовных, "

@@ -1,9 +1,11 @@
 #include "form/TForm3.h"
 
+#include "offer/OfferLimits.h"
+
 namespace tesmarik {
 
 OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(registry) {
-    Form3.Place(nullptr, 0, 0, 990, 540);
+    Form3.Place(nullptr, 0, 0, 990, 610);
     Form3.Text = "Коммерческое предложение";
     Form3.Visible = false;
     Form3.Modal = false;
@@ -19,8 +21,16 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
     ComboBox1.Place(&Form3, 690, 36, 288, 21);
     Label6.Place(&Form3, 12, 66, 0, 0).Text = "Комментарий:";
     Edit3.Place(&Form3, 110, 62, 868, 21);
+    Label15.Place(&Form3, 330, 14, 0, 0).Text = "Действительно до:";
+    Edit5.Place(&Form3, 440, 10, 80, 21);
+    Label16.Place(&Form3, 620, 14, 0, 0).Text = "Грузоподъёмность ТС, т:";
+    Edit6.Place(&Form3, 770, 10, 60, 21);
+    Label17.Place(&Form3, 12, 92, 0, 0).Text = "Условия поставки:";
+    Edit7.Place(&Form3, 130, 88, 360, 21);
+    Label18.Place(&Form3, 502, 92, 0, 0).Text = "Условия оплаты:";
+    Edit8.Place(&Form3, 610, 88, 368, 21);
 
-    StringGrid1.Place(&Form3, 12, 92, 966, 230);
+    StringGrid1.Place(&Form3, 12, 116, 966, 226);
     StringGrid1.ColCount = 10;
     StringGrid1.RowCount = 2;
     StringGrid1.DefaultRowHeight = 20;
@@ -31,11 +41,11 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
         StringGrid1.ColWidths[c] = widths[c];
     }
 
-    Label7.Place(&Form3, 12, 326, 966, 14);
+    Label7.Place(&Form3, 12, 346, 966, 14);
     Label7.AutoSize = false;
     Label7.Font.color = kRed;
 
-    GroupBox1.Place(&Form3, 12, 342, 966, 156).Text = "Итого";
+    GroupBox1.Place(&Form3, 12, 362, 966, 156).Text = "Итого";
     Label8.Place(&GroupBox1, 10, 20, 0, 0);
     Label9.Place(&GroupBox1, 10, 38, 0, 0);
     Label9.Font.bold = true;
@@ -47,6 +57,29 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
     Label12.WordWrap = true;
     Label13.Place(&GroupBox1, 10, 114, 0, 0);
     Label14.Place(&GroupBox1, 10, 132, 0, 0);
+
+    GroupBox2.Place(&Form3, 12, 522, 966, 48).Text = "Менеджер";
+    Label19.Place(&GroupBox2, 10, 22, 0, 0).Text = "Ф. И. О.:";
+    Edit9.Place(&GroupBox2, 70, 18, 220, 21);
+    Label20.Place(&GroupBox2, 300, 22, 0, 0).Text = "Должность:";
+    Edit10.Place(&GroupBox2, 372, 18, 190, 21);
+    Label21.Place(&GroupBox2, 572, 22, 0, 0).Text = "Телефон:";
+    Edit11.Place(&GroupBox2, 632, 18, 130, 21);
+    Label22.Place(&GroupBox2, 772, 22, 0, 0).Text = "E-mail:";
+    Edit12.Place(&GroupBox2, 820, 18, 136, 21);
+
+    Edit1.MaxLength = kOfferNumberMaxChars;
+    Edit2.MaxLength = kOfferClientMaxChars;
+    Edit3.MaxLength = kOfferCommentMaxChars;
+    for (Edit* edit : {&Edit4, &Edit5, &Edit6}) {
+        edit->MaxLength = kOfferShortFieldMaxChars;
+    }
+    for (Edit* edit : {&Edit7, &Edit8}) {
+        edit->MaxLength = kOfferTermsMaxChars;
+    }
+    for (Edit* edit : {&Edit9, &Edit10, &Edit11, &Edit12}) {
+        edit->MaxLength = kOfferManagerMaxChars;
+    }
 
     struct Line {
         Button& button;
@@ -64,7 +97,7 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
         {Button7, "Закрыть", 898, 80},
     };
     for (const Line& line : buttons) {
-        line.button.Place(&Form3, line.left, 506, line.width, 25).Text = line.text;
+        line.button.Place(&Form3, line.left, 576, line.width, 25).Text = line.text;
     }
 }
 

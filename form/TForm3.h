@@ -39,6 +39,23 @@ struct OfferWindowControls {
     TESMARIK_CONTROL(Button, Button5);  // "Сохранить предложение…"
     TESMARIK_CONTROL(Button, Button6);  // "Открыть предложение…"
     TESMARIK_CONTROL(Button, Button7);  // "Закрыть"
+    TESMARIK_CONTROL(Label, Label15);
+    TESMARIK_CONTROL(Edit, Edit5);  // the date the offer is valid until
+    TESMARIK_CONTROL(Label, Label16);
+    TESMARIK_CONTROL(Edit, Edit6);  // the vehicle's carrying capacity, t
+    TESMARIK_CONTROL(Label, Label17);
+    TESMARIK_CONTROL(Edit, Edit7);  // the delivery terms
+    TESMARIK_CONTROL(Label, Label18);
+    TESMARIK_CONTROL(Edit, Edit8);          // the payment terms
+    TESMARIK_CONTROL(GroupBox, GroupBox2);  // the manager who signs the offer
+    TESMARIK_CONTROL(Label, Label19);
+    TESMARIK_CONTROL(Edit, Edit9);  // the manager's name
+    TESMARIK_CONTROL(Label, Label20);
+    TESMARIK_CONTROL(Edit, Edit10);  // the manager's position
+    TESMARIK_CONTROL(Label, Label21);
+    TESMARIK_CONTROL(Edit, Edit11);  // the manager's telephone
+    TESMARIK_CONTROL(Label, Label22);
+    TESMARIK_CONTROL(Edit, Edit12);  // the manager's e-mail
 };
 
 // The offer's window: a form of its own beside Form1, which stays usable while it is open.

@@ -6,6 +6,7 @@
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "loading/Vehicles.h"
+#include "offer/OfferLimits.h"
 #include "offer/OfferTotals.h"
 
 namespace tesmarik {
@@ -14,6 +15,40 @@ namespace {
 
 constexpr char kSeparator = '|';
 constexpr const char* kKeys[] = {"номер", "начато", "клиент", "комментарий", "ндс", "тс", "прайс"};
+// Keys a file of an earlier version may lack, in their order after the keys above; an
+// offer read without them keeps the values an offer starts with (the capacity then is
+// the one such offers were counted with).
+struct OptionalKey {
+    const char* key;
+    std::size_t maxChars;  // the longest text its field in the window takes
+    std::string Offer::*text = nullptr;
+    std::string OfferTerms::*term = nullptr;
+    std::string OfferManager::*manager = nullptr;
+};
+const OptionalKey kOptionalKeys[] = {
+    {"грузоподъёмность", kOfferShortFieldMaxChars, &Offer::capacity},
+    {"действительно до", kOfferShortFieldMaxChars, nullptr, &OfferTerms::validUntil},
+    {"условия поставки", kOfferTermsMaxChars, nullptr, &OfferTerms::delivery},
+    {"условия оплаты", kOfferTermsMaxChars, nullptr, &OfferTerms::payment},
+    {"менеджер", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::name},
+    {"должность", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::position},
+    {"телефон", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::phone},
+    {"эл. почта", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::email},
+};
+// The longest text of each key above, likewise; the position's texts come from the price
+// list, which holds no text longer than a line of the window.
+constexpr std::size_t kKeyMaxChars[] = {kOfferNumberMaxChars,     19, kOfferClientMaxChars,
+                                        kOfferCommentMaxChars,    kOfferShortFieldMaxChars,
+                                        kOfferShortFieldMaxChars, kOfferShortFieldMaxChars};
+
+// The offer's field of the key, for reading or for writing.
+template <typename AnOffer>
+auto& ValueOf(AnOffer& offer, const OptionalKey& key) {
+    return key.text   ? offer.*key.text
+           : key.term ? offer.terms.*key.term
+                      : offer.manager.*key.manager;
+}
+
 constexpr const char* kPositionKey = "позиция";
 constexpr std::size_t kPositionFields = 9;
 
@@ -202,6 +237,9 @@ std::string OfferFileText(const Offer& offer) {
     for (std::size_t i = 0; i < std::size(kKeys); ++i) {
         text += std::string(kKeys[i]) + "=" + Escaped(values[i]) + "\n";
     }
+    for (const OptionalKey& key : kOptionalKeys) {
+        text += std::string(key.key) + "=" + Escaped(ValueOf(offer, key)) + "\n";
+    }
     for (const OfferPosition& p : offer.positions) {
         const std::string fields[] = {p.type,
                                       p.diameter,
@@ -242,7 +280,8 @@ OfferRead ReadOfferFile(const std::string& text) {
             return damaged(i);
         }
         const auto fields = Fields(lines[i].substr(key.size()));
-        if (!fields || fields->size() != 1 || !IsDocumentText(fields->front())) {
+        if (!fields || fields->size() != 1 || !IsDocumentText(fields->front()) ||
+            CharCount(fields->front()) > kKeyMaxChars[k]) {
             return damaged(i);
         }
         values[k] = fields->front();
@@ -263,6 +302,18 @@ OfferRead ReadOfferFile(const std::string& text) {
     if (!IsPriceDate(offer.priceDate)) {
         return damaged(7);
     }
+    for (const OptionalKey& optional : kOptionalKeys) {
+        const std::string key = std::string(optional.key) + "=";
+        if (i < lines.size() && lines[i].compare(0, key.size(), key) == 0) {
+            const auto fields = Fields(lines[i].substr(key.size()));
+            if (!fields || fields->size() != 1 || !IsDocumentText(fields->front()) ||
+                CharCount(fields->front()) > optional.maxChars) {
+                return damaged(i);
+            }
+            ValueOf(offer, optional) = fields->front();
+            ++i;
+        }
+    }
     const std::string key = std::string(kPositionKey) + "=";
     for (; i < lines.size(); ++i) {
         if (lines[i].compare(0, key.size(), key) != 0 ||
@@ -276,7 +327,7 @@ OfferRead ReadOfferFile(const std::string& text) {
         }
         offer.positions.push_back(*position);
     }
-    if (ComputeOffer(offer, "60").costTooLarge) {
+    if (ComputeOffer(offer, offer.capacity).costTooLarge) {
         return {std::nullopt, "повреждён: стоимость больше 999 999 999 999,99 руб."};
     }
     return {offer, {}};

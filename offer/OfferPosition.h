@@ -23,6 +23,25 @@ struct OfferPosition {
     double averageLength = 0;  // m, for the pipe count
 };
 
+// The seller's manager who signs the offer.
+struct OfferManager {
+    std::string name;
+    std::string position;
+    std::string phone;
+    std::string email;
+};
+
+// The terms the offer is made on, as the manager types them.
+struct OfferTerms {
+    std::string validUntil;  // "dd.mm.yyyy"
+    std::string delivery;
+    std::string payment;
+};
+
+// The carrying capacity, t, of an offer that names none: the loading tab's own default,
+// which offers were counted with before they kept theirs.
+inline constexpr const char* kDefaultOfferCapacity = "60";
+
 // The offer as the user builds it; what the offer file keeps.
 struct Offer {
     std::string number;  // proposed from the time the offer was started
@@ -32,6 +51,9 @@ struct Offer {
     std::string vatRate = "22";  // %, as typed
     int vehicle = 0;             // VehicleKind, in the loading tab's order
     std::string priceDate;       // "dd.mm.yyyy" of the price list the prices come from
+    std::string capacity = kDefaultOfferCapacity;  // t, as typed: the vehicle's capacity
+    OfferTerms terms;
+    OfferManager manager;
     std::vector<OfferPosition> positions;
 };
 

@@ -1,5 +1,7 @@
 #include "offer/OfferTexts.h"
 
+#include <iterator>
+
 #include "common/Numbers.h"
 #include "loading/Vehicles.h"
 #include "offer/SumInWords.h"
@@ -41,7 +43,24 @@ OfferRow PositionRow(const Offer& offer, const OfferFigures& figures, std::size_
 }
 
 std::string VehicleName(int vehicle) {
-    return Vehicle(static_cast<VehicleKind>(vehicle)).reportName;
+    // In the loading tab's order; the tab keeps its own names.
+    static const char* const names[] = {
+        "стандартный полувагон",
+        "полувагон с наращёнными бортами",
+        "платформа-трубовоз",
+        "автомашина с полуприцепом (с кониками)",
+        "автомашина с полуприцепом (без коников)",
+    };
+    static_assert(std::size(names) == kVehicleCount);
+    return vehicle >= 0 && vehicle < kVehicleCount ? names[vehicle] : std::string();
+}
+
+std::string VatCaption(const OfferFigures& figures) {
+    if (!figures.vatRate.value) {
+        return {};
+    }
+    const double rate = *figures.vatRate.value;
+    return rate == 0 ? "Без НДС" : "в том числе НДС " + ShowNumber(rate) + " %";
 }
 
 OfferSummary SummaryOf(const Offer& offer, const OfferFigures& figures) {
@@ -56,8 +75,9 @@ OfferSummary SummaryOf(const Offer& offer, const OfferFigures& figures) {
         s.cost += " без учёта позиций с договорной ценой";
     }
     if (figures.vatRate.value) {
-        s.vat = "в том числе НДС " + ShowNumber(*figures.vatRate.value) +
-                " %: " + Kopecks(figures.vatKopecks) + " руб.";
+        s.vat = *figures.vatRate.value == 0
+                    ? VatCaption(figures)
+                    : VatCaption(figures) + ": " + Kopecks(figures.vatKopecks) + " руб.";
     }
     s.words = SumInWords(figures.costKopecks);
     s.transport = "Транспорт (" + VehicleName(offer.vehicle) + "): ";

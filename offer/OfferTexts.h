@@ -51,7 +51,11 @@ std::vector<std::string> SummaryLines(const OfferSummary& summary);
 // "Коммерческое предложение № 101226-1530 от 10.12.2026"
 std::string OfferTitle(const Offer& offer);
 
-// The vehicle's name as the offer says it (the loading tab's report name).
+// The VAT's caption: "в том числе НДС 22 %", or "Без НДС" when the rate is 0; empty
+// while the rate is not usable.
+std::string VatCaption(const OfferFigures& figures);
+
+// The vehicle's name as the offer and its documents say it to a client, in plain words.
 std::string VehicleName(int vehicle);
 
 }  // namespace tesmarik

@@ -55,7 +55,7 @@ QImage PictureImage(const PrintedReport& report) {
 // One piece of the page's flow, placed on a page before anything is painted, so that
 // every page can say how many there are.
 struct Block {
-    enum class Kind { Title, Line, Caption, Picture, Row } kind;
+    enum class Kind { Title, Line, Caption, Picture, Row, Letterhead, Rule } kind;
     QString text{};
     double height = 0;
     double gapAfter = 0;  // blank space below, dropped at the foot of a page
@@ -64,6 +64,10 @@ struct Block {
     double top = 0;
     std::vector<QString> cells{};  // of a table's row
     bool heading = false;          // the table's heading row
+    std::vector<int> spans{};      // columns each cell covers
+    bool bold = false;             // a line of the table's foot in bold
+    bool joinedRight = false;      // a cell over several columns lines up on the right
+    bool firstOfLetterhead = false;
 };
 
 class ReportPainter {
@@ -79,14 +83,22 @@ public:
           captionFont_(PageFont("Arial", 10, true)),
           cellFont_(PageFont("Arial", 9, false)),
           headingCellFont_(PageFont("Arial", 9, true)),
-          footFont_(PageFont("Arial", 8, false)) {}
+          footFont_(PageFont("Arial", 8, false)),
+          senderFont_(PageFont("Arial", 13, true)),
+          letterheadFont_(PageFont("Arial", 8.5, false)) {
+        if (report_.proportionalLines) {
+            textFont_ = PageFont("Arial", 10, false);
+        }
+    }
 
     bool Paint() {
         width_ = device_.width();
         const double footHeight = Metrics(footFont_).height() + Mm(3);
-        bodyTop_ = Metrics(headingFont_).height() + Mm(4);
+        // A letter's pages carry no heading.
+        bodyTop_ = Letter() ? 0 : Metrics(headingFont_).height() + Mm(4);
         bodyBottom_ = device_.height() - footHeight;
         picture_ = report_.picture.empty() ? QImage() : PictureImage(report_);
+        edges_ = ColumnEdges();
         Lay(Flow());
 
         QPainter painter;
@@ -110,6 +122,7 @@ public:
     }
 
 private:
+    bool Letter() const { return !report_.letterhead.empty(); }
     double Mm(double mm) const { return mm * dpi_ / 25.4; }
     QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
 
@@ -119,6 +132,8 @@ private:
                 return titleFont_;
             case Block::Kind::Caption:
                 return captionFont_;
+            case Block::Kind::Letterhead:
+                return letterheadFont_;
             default:
                 return textFont_;
         }
@@ -152,33 +167,149 @@ private:
         return layout.boundingRect().height();
     }
 
-    // The left edge of each column of the table and, last, the right edge of the table.
-    std::vector<double> ColumnEdges() const {
-        const auto& widths = report_.table.widths;
-        double shares = 0;
-        for (const double w : widths) {
-            shares += w;
+    // The widest word of a text in the font.
+    double WidestWord(const QFont& font, const QString& text) const {
+        double widest = 0;
+        for (const QString& word : text.split(QChar(' '), Qt::SkipEmptyParts)) {
+            widest = std::max(widest, Metrics(font).horizontalAdvance(word));
         }
+        return widest;
+    }
+
+    // A heading broken into lines at its blanks alone, as many words on a line as fit: the
+    // text layout would break "руб./т" after its slash.
+    QString BreakAtBlanks(const QFont& font, const QString& text, double width) const {
+        QString out;
+        QString line;
+        for (const QString& word : text.split(QChar(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + ' ' + word;
+            if (!line.isEmpty() && Metrics(font).horizontalAdvance(longer) > width) {
+                out += (out.isEmpty() ? "" : QString(QChar::LineSeparator)) + line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        return out.isEmpty() ? line : out + QChar::LineSeparator + line;
+    }
+
+    // The left edge of each column of the table and, last, the right edge of the table.
+    // A column without a share is as wide as its widest cell on one line and its
+    // heading's widest word; the columns with a share divide the rest of the page. When
+    // that is less than 30 % of it, the columns of several words ("нет норм погрузки")
+    // wrap them, down to their widest word; only when the shared columns would still keep
+    // less than 15 % (or their widest word) does every column give up room in proportion.
+    std::vector<double> ColumnEdges() const {
+        const PrintedTable& table = report_.table;
+        const std::size_t count = table.heading.size();
+        const auto share = [&table](std::size_t c) {
+            return c < table.widths.size() ? table.widths[c] : 0.0;
+        };
+        const double padding = 2 * CellPadding() + Mm(0.5);
+        std::vector<double> natural(count, 0);
+        std::vector<double> least(count, 0);
+        // A figure ("8 164 785,00") is not broken at its blanks; a text is.
+        const auto take = [&](std::size_t c, const QFont& font, const QString& text) {
+            const double whole = Metrics(font).horizontalAdvance(text);
+            const bool words =
+                std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
+            natural[c] = std::max(natural[c], whole);
+            least[c] = std::max(least[c], words ? WidestWord(font, text) : whole);
+        };
+        for (std::size_t c = 0; c < count; ++c) {
+            const double heading = WidestWord(headingCellFont_, Q(table.heading[c]));
+            natural[c] = heading;
+            least[c] = heading;
+            for (const auto& row : table.rows) {
+                if (c < row.size()) {
+                    take(c, cellFont_, Q(row[c]));
+                }
+            }
+            for (const PrintedTableLine& line : table.foot) {
+                // A foot cell of one column counts, in bold when bold.
+                std::size_t column = 0;
+                for (std::size_t k = 0; k < line.cells.size(); ++k) {
+                    const int span = k < line.spans.size() ? line.spans[k] : 1;
+                    if (column == c && span == 1) {
+                        take(c, line.bold ? headingCellFont_ : cellFont_, Q(line.cells[k]));
+                    }
+                    column += static_cast<std::size_t>(std::max(span, 1));
+                }
+            }
+        }
+        double shares = 0;
+        double fixed = 0;
+        double wrappable = 0;
+        double kept = 0;  // what the columns with a share keep at least
+        for (std::size_t c = 0; c < count; ++c) {
+            if (share(c) > 0) {
+                shares += share(c);
+                kept += std::max(least[c] + padding, width_ * 0.15);
+            } else {
+                fixed += natural[c] + padding;
+                wrappable += natural[c] - least[c];
+            }
+        }
+        // Texts wrap to leave the shared columns 30 % of the page; figures give up room
+        // only for their 15 %.
+        const double room = std::max(width_ - kept, width_ / 2);
+        const double roomBeforeWrapping = shares > 0 ? std::min(room, width_ * 0.7) : room;
+        const double wrap =
+            wrappable > 0 ? std::clamp((fixed - roomBeforeWrapping) / wrappable, 0.0, 1.0) : 0;
+        std::vector<double> widths(count, 0);
+        double narrowed = 0;
+        for (std::size_t c = 0; c < count; ++c) {
+            widths[c] = natural[c] - wrap * (natural[c] - least[c]) + padding;
+            narrowed += share(c) > 0 ? 0 : widths[c];
+        }
+        const double squeeze = narrowed > room ? room / narrowed : 1;
+        const double rest = width_ - narrowed * squeeze;
         std::vector<double> edges{0};
-        for (const double w : widths) {
-            edges.push_back(edges.back() + (shares > 0 ? width_ * w / shares : 0));
+        for (std::size_t c = 0; c < count; ++c) {
+            const double w = share(c) > 0 ? rest * share(c) / shares : widths[c] * squeeze;
+            edges.push_back(edges.back() + w);
         }
         return edges;
     }
 
     double CellPadding() const { return Mm(1); }
 
-    Block RowBlock(const std::vector<std::string>& cells, bool heading) const {
+    // The page's span of a row's cell: its left edge and its right edge.
+    std::pair<double, double> CellSpan(const Block& row, std::size_t cell) const {
+        std::size_t column = 0;
+        for (std::size_t k = 0; k < cell; ++k) {
+            column += static_cast<std::size_t>(k < row.spans.size() ? row.spans[k] : 1);
+        }
+        const std::size_t last = edges_.size() - 1;
+        const std::size_t span =
+            static_cast<std::size_t>(cell < row.spans.size() ? row.spans[cell] : 1);
+        return {edges_[std::min(column, last)], edges_[std::min(column + span, last)]};
+    }
+
+    const QFont& CellFont(const Block& row) const {
+        return row.heading || row.bold ? headingCellFont_ : cellFont_;
+    }
+
+    Block RowBlock(const std::vector<std::string>& cells, bool heading,
+                   const PrintedTableLine* foot = nullptr) const {
         Block row{Block::Kind::Row};
         row.heading = heading;
-        const std::vector<double> edges = ColumnEdges();
+        if (foot != nullptr) {
+            row.spans = foot->spans;
+            row.bold = foot->bold;
+            row.joinedRight = foot->joinedRight;
+        }
+        const std::size_t count = foot != nullptr ? cells.size() : edges_.size() - 1;
         double height = 0;
-        for (std::size_t c = 0; c + 1 < edges.size(); ++c) {
-            const QString text = c < cells.size() ? Q(cells[c]) : QString();
+        for (std::size_t c = 0; c < count; ++c) {
+            QString text = c < cells.size() ? Q(cells[c]) : QString();
+            const auto [left, right] = CellSpan(row, c);
+            if (heading) {
+                text = BreakAtBlanks(headingCellFont_, text, right - left - 2 * CellPadding());
+            }
             row.cells.push_back(text);
-            const double inner = edges[c + 1] - edges[c] - 2 * CellPadding();
             height =
-                std::max(height, TextHeight(heading ? headingCellFont_ : cellFont_, text, inner));
+                std::max(height, TextHeight(CellFont(row), text, right - left - 2 * CellPadding()));
         }
         row.height = height + 2 * CellPadding();
         return row;
@@ -186,6 +317,17 @@ private:
 
     std::vector<Block> Flow() const {
         std::vector<Block> flow;
+        for (std::size_t i = 0; i < report_.letterhead.size(); ++i) {
+            const QString text = Q(report_.letterhead[i]);
+            Block line{Block::Kind::Letterhead, text,
+                       TextHeight(i == 0 ? senderFont_ : letterheadFont_, text),
+                       i == 0 ? Mm(1) : 0};
+            line.firstOfLetterhead = i == 0;
+            flow.push_back(line);
+        }
+        if (Letter()) {
+            flow.push_back({Block::Kind::Rule, {}, Mm(2), Mm(6)});
+        }
         const QString title = Q(report_.title);
         flow.push_back({Block::Kind::Title, title, TextHeight(titleFont_, title), Mm(5)});
         for (const std::string& line : report_.lines) {
@@ -198,6 +340,9 @@ private:
             flow.back().keepWithNext = !report_.table.rows.empty();
             for (const auto& row : report_.table.rows) {
                 flow.push_back(RowBlock(row, false));
+            }
+            for (const PrintedTableLine& line : report_.table.foot) {
+                flow.push_back(RowBlock(line.cells, false, &line));
             }
             flow.back().gapAfter = Mm(3);
         }
@@ -223,12 +368,16 @@ private:
     }
 
     // Places the blocks down the pages; a block that does not fit starts the next page,
-    // and a caption goes with its picture.
+    // and a caption goes with its picture. A table's row that starts a page has the
+    // table's heading repeated over it.
     void Lay(std::vector<Block> flow) {
         int page = 0;
         double y = bodyTop_;
+        std::vector<Block> laid;
+        const Block* heading = nullptr;
         for (std::size_t i = 0; i < flow.size(); ++i) {
             Block& block = flow[i];
+            const bool tableRow = block.kind == Block::Kind::Row && !block.heading;
             double needed = block.height;
             if (block.keepWithNext && i + 1 < flow.size()) {
                 needed += block.gapAfter + flow[i + 1].height;
@@ -236,17 +385,39 @@ private:
             if (y + needed > bodyBottom_ && y > bodyTop_) {
                 ++page;
                 y = bodyTop_;
+                if (tableRow && heading != nullptr) {
+                    Block again = *heading;
+                    again.page = page;
+                    again.top = y;
+                    again.gapAfter = 0;
+                    y += again.height;
+                    laid.push_back(again);
+                }
+            }
+            if (block.heading) {
+                heading = &block;
             }
             block.page = page;
             block.top = y;
             y += block.height + block.gapAfter;
+            laid.push_back(block);
         }
         pages_ = page + 1;
-        blocks_ = std::move(flow);
+        blocks_ = std::move(laid);
     }
 
     void PaintFrame(QPainter& painter, int page) const {
         painter.setPen(Qt::black);
+        if (Letter()) {
+            const QRectF foot(0, bodyBottom_, width_, device_.height() - bodyBottom_);
+            painter.setFont(footFont_);
+            painter.setPen(QColor(90, 90, 90));
+            painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, Q(report_.footnote));
+            painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
+                             QString("Страница %1 из %2").arg(page + 1).arg(pages_));
+            painter.setPen(Qt::black);
+            return;
+        }
         const double headingHeight = Metrics(headingFont_).height();
         painter.setFont(headingFont_);
         painter.drawText(QRectF(0, 0, width_, headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
@@ -265,20 +436,25 @@ private:
     }
 
     void PaintRow(QPainter& painter, const Block& block) const {
-        const std::vector<double> edges = ColumnEdges();
         const auto& right = report_.table.rightAligned;
         painter.setPen(QPen(Qt::black, Mm(0.2)));
-        for (std::size_t c = 0; c + 1 < edges.size() && c < block.cells.size(); ++c) {
-            const QRectF cell(edges[c], block.top, edges[c + 1] - edges[c], block.height);
+        std::size_t column = 0;
+        for (std::size_t c = 0; c < block.cells.size() && column + 1 < edges_.size(); ++c) {
+            const auto [left, edge] = CellSpan(block, c);
+            const int span = c < block.spans.size() ? block.spans[c] : 1;
+            const QRectF cell(left, block.top, edge - left, block.height);
             if (block.heading) {
                 painter.fillRect(cell, QColor(230, 230, 230));
             }
             painter.drawRect(cell);
-            QTextLayout layout(QString(), block.heading ? headingCellFont_ : cellFont_, &device_);
-            const bool alignRight = !block.heading && c < right.size() && right[c];
+            QTextLayout layout(QString(), CellFont(block), &device_);
+            const bool alignRight =
+                !block.heading &&
+                (span > 1 ? block.joinedRight : column < right.size() && right[column]);
             LayOut(layout, block.cells[c], cell.width() - 2 * CellPadding(),
                    alignRight ? Qt::AlignRight : Qt::AlignLeft);
             layout.draw(&painter, cell.topLeft() + QPointF(CellPadding(), CellPadding()));
+            column += static_cast<std::size_t>(std::max(span, 1));
         }
     }
 
@@ -287,12 +463,19 @@ private:
             PaintRow(painter, block);
             return;
         }
+        if (block.kind == Block::Kind::Rule) {
+            painter.setPen(QPen(Qt::black, Mm(0.4)));
+            painter.drawLine(QPointF(0, block.top + block.height),
+                             QPointF(width_, block.top + block.height));
+            return;
+        }
         if (block.kind == Block::Kind::Picture) {
             const double width = std::min(width_, Mm(160));
             painter.drawImage(QRectF(0, block.top, width, block.height), picture_);
             return;
         }
-        QTextLayout layout(QString(), FontOf(block.kind), &device_);
+        QTextLayout layout(QString(), block.firstOfLetterhead ? senderFont_ : FontOf(block.kind),
+                           &device_);
         LayOut(layout, block.text);
         painter.setPen(Qt::black);
         layout.draw(&painter, QPointF(0, block.top));
@@ -309,6 +492,9 @@ private:
     QFont cellFont_;
     QFont headingCellFont_;
     QFont footFont_;
+    QFont senderFont_;
+    QFont letterheadFont_;
+    std::vector<double> edges_;
     double width_ = 0;
     double bodyTop_ = 0;
     double bodyBottom_ = 0;

@@ -88,6 +88,7 @@ public:
         if (sheet == nullptr) {
             return LXW_ERROR_MEMORY_MALLOC_FAILED;
         }
+        SetUpPage(sheet, book);
         for (std::size_t c = 0; c < book.columnWidths.size(); ++c) {
             const auto col = static_cast<lxw_col_t>(c);
             worksheet_set_column(sheet, col, col, book.columnWidths[c], nullptr);
@@ -113,8 +114,21 @@ public:
     }
 
 private:
+    static void SetUpPage(lxw_worksheet* sheet, const Workbook& book) {
+        constexpr std::uint8_t kA4 = 9;
+        worksheet_set_paper(sheet, kA4);
+        if (book.landscape) {
+            worksheet_set_landscape(sheet);
+        }
+        worksheet_fit_to_pages(sheet, 1, 0);
+        if (book.headingRow >= 0) {
+            const auto row = static_cast<lxw_row_t>(book.headingRow);
+            worksheet_repeat_rows(sheet, row, row);
+        }
+    }
+
     lxw_format* FormatOf(const WorkbookCell& cell) {
-        const auto key = std::tuple(cell.format, cell.bold, cell.wrap);
+        const auto key = std::tuple(cell.format, cell.bold, cell.wrap, cell.border);
         if (const auto it = formats_.find(key); it != formats_.end()) {
             return it->second;
         }
@@ -128,6 +142,9 @@ private:
         if (cell.wrap) {
             format_set_text_wrap(format);
             format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
+        }
+        if (cell.border) {
+            format_set_border(format, LXW_BORDER_THIN);
         }
         formats_[key] = format;
         return format;
@@ -145,12 +162,15 @@ private:
                 // The value goes with the formula, for readers that do not compute.
                 return worksheet_write_formula_num(sheet, row, col, cell.text.c_str(),
                                                    FormatOf(cell), cell.number);
+            case WorkbookCell::Kind::TextFormula:
+                return worksheet_write_formula_str(sheet, row, col, cell.text.c_str(),
+                                                   FormatOf(cell), cell.result.c_str());
         }
         return LXW_NO_ERROR;
     }
 
     lxw_workbook* workbook_ = nullptr;
-    std::map<std::tuple<std::string, bool, bool>, lxw_format*> formats_;
+    std::map<std::tuple<std::string, bool, bool, bool>, lxw_format*> formats_;
 };
 
 // The letters of a column, as a spreadsheet names it: A … Z, AA, …

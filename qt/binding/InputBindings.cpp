@@ -211,6 +211,8 @@ public:
 protected:
     void SyncKind() override {
         const QSignalBlocker blocker(edit_);
+        edit_->setMaxLength(edit_model_.MaxLength > 0 ? static_cast<int>(edit_model_.MaxLength)
+                                                      : 32767);
         if (edit_->text() != Q(control_.Text)) {
             edit_->setText(Q(control_.Text));
         }

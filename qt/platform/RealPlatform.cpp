@@ -1,5 +1,6 @@
 #include "qt/platform/RealPlatform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -19,10 +20,11 @@
 #include <cstdlib>
 
 #include "common/Error.h"
+#include "common/SellerIdentity.h"
+#include "common/UserSettings.h"
 #include "files/QtFiles.h"
 #include "files/QtText.h"
 #include "files/WriteLimit.h"
-#include "form/SellerIdentity.h"
 #include "printing/ReportPages.h"
 #include "qt/platform/ScreenPlace.h"
 #include "workbook/WorkbookFile.h"
@@ -73,6 +75,13 @@ RealPlatform::RealPlatform() {
     SurviveFileSizeLimit();
 }
 
+QWidget* RealPlatform::DialogOwner() const {
+    // The program's window the user acts in, such as the offer's window beside the main
+    // one; the main window when none of the program's is active.
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr ? active : parent_;
+}
+
 void RealPlatform::BeforeDialog() const {
     if (beforeDialog_) {
         beforeDialog_();
@@ -115,12 +124,15 @@ std::optional<std::string> RealPlatform::FileDialog(const SaveDialogRequest& req
     if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) {
         saveFolder_ = DefaultSaveFolder();
     }
-    QFileDialog dialog(parent_, QString(), saveFolder_);
+    QFileDialog dialog(DialogOwner(), QString(), saveFolder_);
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(NameFilter(request.filter));
     if (mode == QFileDialog::AcceptSave) {
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(Q(request.defaultExtension));
+        if (!request.fileName.empty()) {
+            dialog.selectFile(Q(request.fileName + "." + request.defaultExtension));
+        }
         // Reports replace an existing file without a question.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
@@ -161,7 +173,9 @@ std::string RealPlatform::PastedText() {
 bool RealPlatform::Print(const PrintedReport& report) {
     BeforeDialog();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(Q(report.title));
+    // The print dialog proposes the document's name for a print to a file, less what
+    // follows its last dot: a name with the extension keeps the date's year.
+    printer.setDocName(report.fileName.empty() ? Q(report.title) : Q(report.fileName + ".pdf"));
     printer.setCreator(Q(kReportProgramName));
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter));
@@ -241,6 +255,31 @@ DateTime RealPlatform::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     return DateTime{now.date().year(), now.date().month(),  now.date().day(),
                     now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+namespace {
+
+// The user's own configuration folder: ~/.config (XDG_CONFIG_HOME), on Windows
+// %LOCALAPPDATA%.
+std::string SettingsPath() {
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir::toNativeSeparators(Q(SettingsFilePath(config.toStdString()))).toStdString();
+}
+
+}  // namespace
+
+std::string RealPlatform::ReadSettingsFile() {
+    try {
+        return QtFiles::ReadBytes(SettingsPath(), kUserSettingsMaxBytes);
+    } catch (const std::exception&) {
+        return {};  // none yet, or unreadable: the fields start empty
+    }
+}
+
+void RealPlatform::WriteSettingsFile(const std::string& text) {
+    const std::string path = SettingsPath();
+    QDir().mkpath(QFileInfo(Q(path)).absolutePath());
+    QtFiles::WriteText(path, text);
 }
 
 std::string RealPlatform::PriceFilePath() {

@@ -45,11 +45,14 @@ public:
     std::string ReadTextFile(const std::string& path, std::size_t maxBytes) override;
     void WriteTextFile(const std::string& path, const std::string& text) override;
     DateTime Now() override;
+    std::string ReadSettingsFile() override;
+    void WriteSettingsFile(const std::string& text) override;
     std::string PriceFilePath() override;
     std::string SellerHost() override;
 
 private:
     void BeforeDialog() const;
+    QWidget* DialogOwner() const;
 
     QWidget* parent_ = nullptr;
     std::function<void()> beforeDialog_;

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "form/SellerIdentity.h"
+#include "common/SellerIdentity.h"
 
 namespace tesmarik {
 

@@ -1,19 +1,22 @@
 #include "tabs/offer/OfferDocuments.h"
 
 #include "common/Error.h"
-#include "form/SellerIdentity.h"
+#include "common/SellerIdentity.h"
+#include "common/UserSettings.h"
 #include "offer/OfferDocument.h"
 #include "offer/OfferFile.h"
+#include "offer/OfferTerms.h"
 #include "tabs/offer/OfferWindow.h"
 
 namespace tesmarik {
 
 namespace {
 
-const SaveDialogRequest kOfferFiles{"Предложения Тесмарика|*.offer", "offer"};
+const SaveDialogRequest kOfferFiles{"Предложения Тесмарика|*.offer", "offer", {}};
 
-SellerLines Seller() {
-    return {kSellerName, kSellerSiteCaption, kSellerDisplayEmail};
+// The save dialog for one of the offer's documents, proposing the offer's file name.
+SaveDialogRequest SaveRequest(const char* filter, const char* extension, const Offer& offer) {
+    return {filter, extension, OfferFileName(offer)};
 }
 
 // The figures of an offer that has positions, all of them usable; throws the message that
@@ -38,25 +41,26 @@ void CopyOffer(const OfferState& s, const std::string& capacity, Platform& platf
 
 void PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform) {
     const OfferFigures figures = FiguresToSend(s, capacity);
-    platform.Print(OfferReport(s.offer, figures, Seller(), platform.Now()));
+    platform.Print(OfferReport(s.offer, figures, ProgramSeller(), platform.Now()));
 }
 
 void SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform) {
     const OfferFigures figures = FiguresToSend(s, capacity);
-    if (const auto path = platform.SaveDialog({"PDF|*.pdf", "pdf"})) {
-        platform.WritePdf(*path, OfferReport(s.offer, figures, Seller(), platform.Now()));
+    if (const auto path = platform.SaveDialog(SaveRequest("PDF|*.pdf", "pdf", s.offer))) {
+        platform.WritePdf(*path, OfferReport(s.offer, figures, ProgramSeller(), platform.Now()));
     }
 }
 
 void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform) {
     const OfferFigures figures = FiguresToSend(s, capacity);
-    if (const auto path = platform.SaveDialog({"Книга Excel|*.xlsx", "xlsx"})) {
-        platform.WriteWorkbook(*path, OfferWorkbook(s.offer, figures, Seller()));
+    if (const auto path = platform.SaveDialog(SaveRequest("Книга Excel|*.xlsx", "xlsx", s.offer))) {
+        platform.WriteWorkbook(*path, OfferWorkbook(s.offer, figures, ProgramSeller()));
     }
 }
 
 bool SaveOffer(OfferState& s, Platform& platform) {
-    const auto path = platform.SaveDialog(kOfferFiles);
+    const auto path =
+        platform.SaveDialog(SaveRequest(kOfferFiles.filter.c_str(), "offer", s.offer));
     if (!path) {
         return false;
     }
@@ -88,6 +92,25 @@ void OpenOffer(OfferState& s, Platform& platform) {
     s.offer = std::move(*read.offer);
     s.started = true;
     s.path = *path;
+}
+
+UserSettings ReadSettings(Platform& platform) {
+    return ReadUserSettings(platform.ReadSettingsFile());
+}
+
+void RememberOfferSettings(const OfferState& s, Platform& platform) {
+    UserSettings settings = ReadSettings(platform);
+    const UserSettings before = settings;
+    StoreOfferSettings(s.offer.manager, s.offer.terms, settings);
+    if (settings == before) {
+        return;
+    }
+    try {
+        platform.WriteSettingsFile(UserSettingsText(settings));
+    } catch (const std::exception&) {
+        // Remembering is a convenience: a settings folder that cannot be written costs the
+        // user the typing next time, not the offer now, and is not worth a box per key.
+    }
 }
 
 bool MayCloseOffer(OfferState& s, Platform& platform) {

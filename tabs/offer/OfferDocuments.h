@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/Platform.h"
+#include "common/UserSettings.h"
 #include "tabs/offer/OfferState.h"
 
 namespace tesmarik {
@@ -21,6 +22,12 @@ bool SaveOffer(OfferState& s, Platform& platform);
 // when it is one (a foreign or damaged file is refused with a message, the open offer
 // kept). Changes not yet saved are offered for saving once the new offer has been read.
 void OpenOffer(OfferState& s, Platform& platform);
+// The user's settings, as the platform keeps them.
+UserSettings ReadSettings(Platform& platform);
+// Remembers the offer's manager and its delivery and payment terms in the user's settings
+// for the next offers; a settings file that cannot be written is passed over.
+void RememberOfferSettings(const OfferState& s, Platform& platform);
+
 // Before the offer's changes would be lost: whether to save them. False when the user
 // cancels (or cancels the save); "Нет" discards the offer.
 bool MayCloseOffer(OfferState& s, Platform& platform);

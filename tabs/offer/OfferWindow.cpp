@@ -4,6 +4,7 @@
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "loading/Vehicles.h"
+#include "offer/OfferTerms.h"
 #include "offer/OfferTexts.h"
 #include "price/QuantityInput.h"
 
@@ -66,6 +67,9 @@ OfferCheck CheckOffer(const OfferState& s, const OfferFigures& figures) {
     if (!figures.vatRate.value) {
         note(figures.vatRate.problem);
     }
+    check.blankTotals = !check.problem.empty();
+    // The terms stop the documents too, but leave the figures standing.
+    note(OfferTermsProblem(s.offer));
     return check;
 }
 
@@ -75,7 +79,7 @@ void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
     const OfferCheck check = CheckOffer(s, figures);
     OfferSummary summary = SummaryOf(offer, figures);
     // While anything typed is wrong no total stands: it would be a figure of another offer.
-    if (!check.problem.empty()) {
+    if (check.blankTotals) {
         OfferSummary none;
         none.priceDate = summary.priceDate;
         summary = none;
@@ -86,6 +90,14 @@ void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
     f.Edit2.Text = offer.client;
     f.Edit3.Text = offer.comment;
     f.Edit4.Text = offer.vatRate;
+    f.Edit5.Text = offer.terms.validUntil;
+    f.Edit6.Text = offer.capacity;
+    f.Edit7.Text = offer.terms.delivery;
+    f.Edit8.Text = offer.terms.payment;
+    f.Edit9.Text = offer.manager.name;
+    f.Edit10.Text = offer.manager.position;
+    f.Edit11.Text = offer.manager.phone;
+    f.Edit12.Text = offer.manager.email;
     if (f.ComboBox1.Items.empty()) {
         f.ComboBox1.SetItems(VehicleItems());
     }
@@ -128,7 +140,7 @@ void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
     f.Label7.Text = check.problem;
 }
 
-void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const DateTime& now,
+void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const Offer& fresh,
                        const std::string& priceDate) {
     // What the cost window says is wrong stops the position here.
     if (!cost.Label12.Text.empty()) {
@@ -154,11 +166,7 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
                                  unit,
                                  *quantity.value,
                                  *length.value};
-    Offer offer = s.started ? s.offer : Offer{};
-    if (!s.started) {
-        offer.number = ProposedNumber(now);
-        offer.started = now;
-    }
+    Offer offer = s.started ? s.offer : fresh;
     AddPosition(offer, position);
     if (!priceDate.empty()) {
         offer.priceDate = priceDate;
@@ -172,15 +180,20 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
 
 void OfferFieldsChange(const TForm3& f, OfferState& s) {
     Offer& offer = s.offer;
-    if (offer.number == f.Edit1.Text && offer.client == f.Edit2.Text &&
-        offer.comment == f.Edit3.Text && offer.vatRate == f.Edit4.Text) {
-        return;
+    const std::pair<std::string*, const Edit*> fields[] = {
+        {&offer.number, &f.Edit1},           {&offer.client, &f.Edit2},
+        {&offer.comment, &f.Edit3},          {&offer.vatRate, &f.Edit4},
+        {&offer.terms.validUntil, &f.Edit5}, {&offer.capacity, &f.Edit6},
+        {&offer.terms.delivery, &f.Edit7},   {&offer.terms.payment, &f.Edit8},
+        {&offer.manager.name, &f.Edit9},     {&offer.manager.position, &f.Edit10},
+        {&offer.manager.phone, &f.Edit11},   {&offer.manager.email, &f.Edit12},
+    };
+    for (const auto& [value, edit] : fields) {
+        if (*value != edit->Text) {
+            *value = edit->Text;
+            s.unsaved = true;
+        }
     }
-    offer.number = f.Edit1.Text;
-    offer.client = f.Edit2.Text;
-    offer.comment = f.Edit3.Text;
-    offer.vatRate = f.Edit4.Text;
-    s.unsaved = true;
 }
 
 void OfferComboBox1Change(const TForm3& f, OfferState& s) {

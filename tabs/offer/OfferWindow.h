@@ -14,9 +14,11 @@ namespace tesmarik {
 
 // What stops the offer from being quoted: the first quantity typed that is no usable
 // quantity, a position that comes to no figures (fewer than one pipe), a cost beyond words,
-// or the VAT rate; and the rows whose figures cannot stand. Empty: nothing.
+// the VAT rate, or a term (the valid-until date, the capacity); and the rows whose figures
+// cannot stand. Empty: nothing.
 struct OfferCheck {
     std::string problem;
+    bool blankTotals = false;  // a figure is wrong: no total stands (a term leaves them)
     std::vector<bool> blankRows;  // by position
 };
 OfferCheck CheckOffer(const OfferState& s, const OfferFigures& figures);
@@ -26,12 +28,13 @@ OfferCheck CheckOffer(const OfferState& s, const OfferFigures& figures);
 void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity);
 
 // "В предложение" of the cost window: the position it prices, with the diameter and the
-// wall chosen there and the quantity typed, joins the offer, which starts at `now` when
-// none is started. Throws what the cost window says is wrong with its input.
-void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const DateTime& now,
+// wall chosen there and the quantity typed, joins the offer, which starts as `fresh`
+// (see NewOffer) when none is started. Throws what the cost window says is wrong with its
+// input.
+void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const Offer& fresh,
                        const std::string& priceDate);
 
-// The number, client, comment or VAT rate typed.
+// The number, client, comment, VAT rate, terms, capacity or the manager typed.
 void OfferFieldsChange(const TForm3& f, OfferState& s);
 // Another vehicle chosen.
 void OfferComboBox1Change(const TForm3& f, OfferState& s);

@@ -2,9 +2,13 @@
 // through the cost window, beside the main window, its quantities typed in its grid.
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -96,7 +100,7 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
             AddPosition(w.state.offer.offer,
                         {"n", "1020", "14", "17Г1С-У 13Г1С-У", "ТУ 1381-012-05757848-2005", "81000",
                          QuantityUnit::Tonnes, 100000, 11.3});
-            PickText(w, w.form3.ComboBox1, "специальная платформа-трубовоз (RER Ovaza)");
+            PickText(w, w.form3.ComboBox1, "платформа-трубовоз");
         });
         ASSERT_EQ(user.OnGui([&] { return grid->rowCount(); }), 3);
         EXPECT_EQ(user.OnGui([&] { return grid->item(0, 9)->text(); }), "нет норм погрузки");
@@ -135,6 +139,40 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
         ASSERT_TRUE(user.WaitFor([&] { return Model().state.offer.offer.positions.size() == 2; }));
         EXPECT_EQ(user.OnGui([&] { return grid->item(0, 1)->text(); }),
                   "Труба 89×4 ст.20 ГОСТ 8732-78");
+
+        // "Сохранить в PDF…": the save dialog opens over the offer's window and proposes
+        // the offer's number and client as the file's name.
+        Act(user, [](Window& w) { ChangeText(w, w.form3.Edit2, "ООО \"Клиент\""); });
+        user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button3"); }));
+        ASSERT_TRUE(
+            user.WaitFor([] { return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr; }));
+        user.OnGui([&] {
+            auto* dialog = qobject_cast<QFileDialog*>(OpenDialog());
+            EXPECT_EQ(dialog->parentWidget()->window(), offer);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            EXPECT_EQ(name->text().toStdString(),
+                      "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf");
+            dialog->reject();
+        });
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
+        // Printing to a file proposes the same name, the date's year kept.
+        user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button2"); }));
+        ASSERT_TRUE(
+            user.WaitFor([] { return qobject_cast<QPrintDialog*>(OpenDialog()) != nullptr; }));
+        user.OnGui([&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(OpenDialog());
+            QStringList files;
+            for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->text().endsWith(".pdf")) {
+                    files << QFileInfo(edit->text()).fileName();
+                }
+            }
+            EXPECT_EQ(files.join('|').toStdString(),
+                      "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf");
+            dialog->reject();
+        });
+        ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
 
         // Closing with changes not yet saved asks; "Нет" discards them and closes.
         user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button7"); }));

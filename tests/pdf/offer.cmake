@@ -33,6 +33,11 @@ endif()
 expect_output("clipboard: №\tНаименование\tКол-во\tЕд.\tТруб, шт.\tДлина, м\tМасса, т\tЦена, руб./т\tСтоимость, руб.\tТС\\n1\tТруба 530×8 ст.17Г1С ГОСТ 20295-85\t1000\tм\t88\t1000\t104,01\t78 500,00\t8 164 785,00\t4\\n2\tТруба 219×10 ст.20 ГОСТ 8732-78\t25\tт\t42\t485,06\t25\t76 000,00\t1 900 000,00\t1\\n3\tТруба 325×8\t30\tшт.\t30\t339\t21,201\tдоговорная\tдоговорная\t1\\n\\nИтого: 150,211 т, 1824,06 м, 160 шт.\\nСтоимость: 10 064 785,00 руб. без учёта позиций с договорной ценой\\nв том числе НДС 22 %: 1 814 961,23 руб.\\nДесять миллионов шестьдесят четыре тысячи семьсот восемьдесят пять рублей 00 копеек\\nТранспорт (стандартный полувагон): 6 ТС; не менее 3 ТС по грузоподъёмности\\nЦены по прайсу от 10.12.2026\\n")
 expect_lines(offer.pdf offer.txt)
 expect_lines(printed.pdf offer.txt)
+# A letter to a client: no heading of the program's printouts.
+execute_process(COMMAND pdftotext -enc UTF-8 ${WORK}/offer.pdf - OUTPUT_VARIABLE text)
+if(text MATCHES "Напечатано")
+    message(FATAL_ERROR "offer.pdf carries the heading of a printout:\n${text}")
+endif()
 
 # The workbook, as a spreadsheet program reads it: values, number formats and formulas.
 expect_offer_workbook(offer.xlsx)

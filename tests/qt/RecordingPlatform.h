@@ -19,6 +19,7 @@ public:
     std::deque<std::optional<std::string>> saveAs;
     std::string priceFile = "/nonexistent/1.csv";
     DateTime now{2026, 1, 1, 12, 0, 0};
+    std::string settings;  // the user's settings file
 
     void ShowMessage(const std::string& text) override { calls.push_back("message: " + text); }
     bool AskAt(int left, int top, const std::string& text) override {
@@ -82,6 +83,8 @@ public:
         QtFiles::WriteText(path, text);
     }
     DateTime Now() override { return now; }
+    std::string ReadSettingsFile() override { return settings; }
+    void WriteSettingsFile(const std::string& text) override { settings = text; }
     std::string PriceFilePath() override { return priceFile; }
     std::string SellerHost() override { return "tesmarik.example"; }
 };

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/Error.h"
+#include "common/UserSettings.h"
 #include "files/QtFiles.h"
 #include "files/WriteLimit.h"
 #include "printing/ReportPages.h"
@@ -172,6 +173,28 @@ std::string ScriptedPlatform::ReadTextFile(const std::string& path, std::size_t 
 }
 
 void ScriptedPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    QtFiles::WriteText(path, text);
+}
+
+std::string ScriptedPlatform::ReadSettingsFile() {
+    if (settingsFolder_.empty()) {
+        return settings_;
+    }
+    try {
+        return QtFiles::ReadBytes(SettingsFilePath(settingsFolder_), kUserSettingsMaxBytes);
+    } catch (const std::exception&) {
+        return {};  // none yet
+    }
+}
+
+void ScriptedPlatform::WriteSettingsFile(const std::string& text) {
+    if (settingsFolder_.empty()) {
+        settings_ = text;
+        return;
+    }
+    const std::string path = SettingsFilePath(settingsFolder_);
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     QtFiles::WriteText(path, text);
 }
 

@@ -34,6 +34,8 @@ public:
         beforePainting_ = std::move(beforePainting);
     }
     void SetNow(const DateTime& t) { now_ = t; }
+    // The folder the user's settings file lives in; without one they are kept in memory.
+    void SetSettingsFolder(std::string folder) { settingsFolder_ = std::move(folder); }
     void SetPriceFileLocked(bool locked) { priceLocked_ = locked; }
     // What the clipboard holds, as another program would leave it there.
     void SetClipboard(std::string text) { clipboard_ = std::move(text); }
@@ -59,6 +61,8 @@ public:
     std::string ReadTextFile(const std::string& path, std::size_t maxBytes) override;
     void WriteTextFile(const std::string& path, const std::string& text) override;
     DateTime Now() override { return now_; }
+    std::string ReadSettingsFile() override;
+    void WriteSettingsFile(const std::string& text) override;
     std::string PriceFilePath() override { return priceFilePath_; }
     std::string SellerHost() override { return sellerHost_; }
 
@@ -75,6 +79,8 @@ private:
     std::deque<std::optional<std::string>> prints_;
     std::function<void()> beforePainting_;
     DateTime now_{2026, 1, 1, 12, 0, 0};
+    std::string settingsFolder_;
+    std::string settings_;  // while there is no folder
     bool priceLocked_ = false;
 };
 

@@ -14,8 +14,8 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
+#include "common/SellerIdentity.h"
 #include "common/TempFolder.h"
-#include "form/SellerIdentity.h"
 #include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScriptedPlatform.h"
 #include "workbook/WorkbookFile.h"
@@ -46,6 +46,8 @@ int main() {
         tesmarik::ScriptedPlatform platform(
             std::cout, (folder / "1.csv").string(),
             seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
+        // The user's settings start empty in each run and go with its folder.
+        platform.SetSettingsFolder(folder.string());
         platform.SetBeforePainting([&] {
             if (!gui) {
 #ifndef _WIN32

@@ -11,7 +11,7 @@
 #include "app/UserActions.h"
 #include "app/Window.h"
 #include "files/QtFiles.h"
-#include "form/SellerIdentity.h"
+#include "common/SellerIdentity.h"
 #include "tools/scenario/ScriptedPlatform.h"
 
 namespace tesmarik {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "masscalc/MassFormulas.h"
 #include "offer/OfferDocument.h"
 #include "offer/OfferFile.h"
+#include "offer/OfferTerms.h"
 #include "offer/OfferTotals.h"
 #include "offer/SumInWords.h"
 #include "price/PipeCost.h"
@@ -199,7 +202,7 @@ TEST(OfferDocument, TableTotalsAndClipboard) {
                         "78 500,00\t8 164 785,00\t"),
               std::string::npos);
 
-    const Workbook book = OfferWorkbook(offer, f, {"Продавец", "www.x", "info@x"});
+    const Workbook book = OfferWorkbook(offer, f, ProgramSeller());
     // The totals row sums the positions' column.
     bool found = false;
     for (const auto& row : book.rows) {
@@ -211,7 +214,7 @@ TEST(OfferDocument, TableTotalsAndClipboard) {
     }
     EXPECT_TRUE(found);
 
-    const PrintedReport report = OfferReport(offer, f, {"Продавец", "www.x", "info@x"}, {});
+    const PrintedReport report = OfferReport(offer, f, ProgramSeller(), {});
     EXPECT_EQ(report.title, "Коммерческое предложение № 101226-1530 от 10.12.2026");
     EXPECT_EQ(report.table.rows.size(), 2u);
     EXPECT_EQ(report.table.heading.size(), report.table.widths.size());
@@ -321,6 +324,106 @@ TEST(OfferDocument, PastedFieldsStayTextInTheirOwnCells) {
     for (const auto& c : cases) {
         EXPECT_EQ(PastedAsText(c.field), c.pasted) << c.field;
     }
+}
+
+TEST(OfferTerms, ValidForFiveWorkingDaysAndOnlyRealDates) {
+    struct Case {
+        DateTime from;
+        const char* until;
+    };
+    // Thursday, Friday, Saturday, Sunday; across a month's and a year's end.
+    const Case cases[] = {{{2026, 12, 10}, "17.12.2026"}, {{2026, 12, 11}, "18.12.2026"},
+                          {{2026, 12, 12}, "18.12.2026"}, {{2026, 12, 13}, "18.12.2026"},
+                          {{2026, 12, 28}, "04.01.2027"}, {{2028, 2, 24}, "02.03.2028"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ShortDate(WorkingDaysAfter(c.from, kOfferValidWorkingDays)), c.until);
+    }
+    EXPECT_TRUE(ReadShortDate("29.02.2028"));
+    for (const char* wrong : {"29.02.2027", "31.04.2026", "00.01.2026", "1.1.2026", "17.12.26",
+                              "17.12.2026г", "17-12-2026"}) {
+        EXPECT_FALSE(ReadShortDate(wrong)) << wrong;
+    }
+    Offer offer = TwoSizes();
+    offer.terms.validUntil = "31.02.2026";
+    EXPECT_EQ(OfferTermsProblem(offer), "Срок действия \"31.02.2026\" - не дата дд.мм.гггг.");
+    offer.terms.validUntil = "";
+    offer.capacity = "0";
+    EXPECT_EQ(OfferTermsProblem(offer), "Грузоподъёмность должна быть больше нуля.");
+}
+
+TEST(OfferTerms, ANewOfferStartsWithTheRememberedManagerAndTerms) {
+    Offer last = TwoSizes();
+    last.manager = {"Иванов Иван", "Менеджер отдела продаж", "+7 000", "ivanov@x"};
+    last.terms = {"17.12.2026", "Самовывоз", "Предоплата\n100 %"};
+    UserSettings settings{{"другое", "своё"}};
+    StoreOfferSettings(last.manager, last.terms, settings);
+    // Through the file's text, as the next run of the program reads it.
+    const UserSettings read = ReadUserSettings(UserSettingsText(settings));
+    EXPECT_EQ(read.at("другое"), "своё");
+
+    const Offer next = NewOffer({2026, 12, 11, 9, 5, 0}, "40", read);
+    EXPECT_EQ(next.number, "111226-0905");
+    EXPECT_EQ(next.capacity, "40");
+    EXPECT_EQ(next.manager.name, "Иванов Иван");
+    EXPECT_EQ(next.manager.email, "ivanov@x");
+    EXPECT_EQ(next.terms.delivery, "Самовывоз");
+    EXPECT_EQ(next.terms.payment, "Предоплата 100 %");
+    EXPECT_EQ(next.terms.validUntil, "18.12.2026");
+    // No settings yet, or a file that is not one: empty fields.
+    EXPECT_EQ(NewOffer({2026, 12, 11}, "60", ReadUserSettings("менеджер=x\n")).manager.name, "");
+}
+
+TEST(OfferFile, TermsManagerAndCapacityKeptAndOldFilesOpenWithSixtyTonnes) {
+    Offer offer = TwoSizes();
+    offer.capacity = "20";
+    offer.terms = {"17.12.2026", "Доставка | до станции", "Предоплата"};
+    offer.manager = {"Иванов", "Менеджер", "+7 000", "ivanov@x"};
+    const OfferRead read = ReadOfferFile(OfferFileText(offer));
+    ASSERT_TRUE(read.offer) << read.problem;
+    EXPECT_EQ(read.offer->capacity, "20");
+    EXPECT_EQ(read.offer->terms.delivery, "Доставка | до станции");
+    EXPECT_EQ(read.offer->manager.email, "ivanov@x");
+    EXPECT_EQ(OfferFileText(*read.offer), OfferFileText(offer));
+
+    // A file of the first version, written before the offer kept these.
+    std::string old = OfferFileText(offer);
+    old.erase(old.find("грузоподъёмность="), old.find("позиция=") - old.find("грузоподъёмность="));
+    const OfferRead before = ReadOfferFile(old);
+    ASSERT_TRUE(before.offer) << before.problem;
+    EXPECT_EQ(before.offer->capacity, "60");
+    EXPECT_EQ(before.offer->terms.validUntil, "");
+    EXPECT_EQ(before.offer->manager.name, "");
+    EXPECT_EQ(before.offer->positions.size(), 2u);
+}
+
+TEST(OfferDocument, ALetterWithTheTotalsClosingTheTable) {
+    Offer offer = TwoSizes();
+    offer.client = "ООО \"Клиент\": склад/2";
+    offer.manager = {"Иванов И. И.", "Менеджер отдела продаж", "+7 000", "ivanov@x"};
+    const PrintedReport report =
+        OfferReport(offer, ComputeOffer(offer, "60"), ProgramSeller(), {2026, 12, 11, 11, 37, 0});
+    EXPECT_EQ(report.letterhead.front(), kSellerName);
+    EXPECT_EQ(report.fileName, "КП 101226-1530 ООО Клиент склад 2");
+    ASSERT_EQ(report.table.foot.size(), 3u);
+    EXPECT_EQ(report.table.foot[0].cells[0], "Итого");
+    // The foot's cells stand under the table's columns: the totals' cost under the cost.
+    int column = 0;
+    for (std::size_t k = 0; k + 2 < report.table.foot[0].cells.size(); ++k) {
+        column += k < report.table.foot[0].spans.size() ? report.table.foot[0].spans[k] : 1;
+    }
+    EXPECT_EQ(column, kCostColumn);
+    EXPECT_EQ(report.table.foot[1].cells[0], "в том числе НДС 22 %");
+    EXPECT_EQ(report.table.foot[2].cells[0].rfind("Всего: Десять миллионов", 0), 0u);
+    const auto& after = report.linesAfter;
+    EXPECT_NE(std::find(after.begin(), after.end(),
+                        "Менеджер отдела продаж   ____________________   Иванов И. И."),
+              after.end());
+
+    offer.vatRate = "0";
+    const PrintedReport untaxed =
+        OfferReport(offer, ComputeOffer(offer, "60"), ProgramSeller(), {});
+    EXPECT_EQ(untaxed.table.foot[1].cells[0], "Без НДС");
+    EXPECT_EQ(untaxed.table.foot[1].cells[1], "");
 }
 
 }  // namespace
