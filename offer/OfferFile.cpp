@@ -37,9 +37,10 @@ const OptionalKey kOptionalKeys[] = {
 };
 // The longest text of each key above, likewise; the position's texts come from the price
 // list, which holds no text longer than a line of the window.
-constexpr std::size_t kKeyMaxChars[] = {kOfferNumberMaxChars,     19, kOfferClientMaxChars,
-                                        kOfferCommentMaxChars,    kOfferShortFieldMaxChars,
-                                        kOfferShortFieldMaxChars, kOfferShortFieldMaxChars};
+constexpr std::size_t kKeyMaxChars[] = {kOfferNumberMaxChars,     19,
+                                        kOfferClientMaxChars,     kOfferCommentMaxChars,
+                                        kOfferShortFieldMaxChars, kOfferShortFieldMaxChars,
+                                        kOfferShortFieldMaxChars};
 
 // The offer's field of the key, for reading or for writing.
 template <typename AnOffer>

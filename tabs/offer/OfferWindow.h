@@ -18,7 +18,7 @@ namespace tesmarik {
 // cannot stand. Empty: nothing.
 struct OfferCheck {
     std::string problem;
-    bool blankTotals = false;  // a figure is wrong: no total stands (a term leaves them)
+    bool blankTotals = false;     // a figure is wrong: no total stands (a term leaves them)
     std::vector<bool> blankRows;  // by position
 };
 OfferCheck CheckOffer(const OfferState& s, const OfferFigures& figures);
