@@ -290,6 +290,8 @@ TEST(OfferFile, ForeignAndDamagedFilesAreRefused) {
         {"клиент=", "клиент=ООО \0 Рога"s, "повреждён: строка 4"},
         {"клиент=", "клиент=\xC3\x28", "повреждён: строка 4"},  // no UTF-8
         {"комментарий=", "комментарий=\x01", "повреждён: строка 5"},
+        // longer than the window's field takes
+        {"клиент=", "клиент=" + std::string(501, 'x'), "повреждён: строка 4"},
     };
     for (const auto& r : refused) {
         const OfferRead read = damaged(r.from, r.to);
