@@ -245,6 +245,31 @@ TEST_F(OfferWindow, TheGridEditsAsASpreadsheetAndTheWindowOpensOnTheScreen) {
         user.WaitFor([&] { return Top()->isActiveWindow(); });
         Choose(user, MenuOnRow(user, 0), "Предложение…");
         EXPECT_TRUE(user.WaitFor([&] { return offer->isActiveWindow(); }));
+
+        // Enter in the cost window's quantity adds the position.
+        Choose(user, MenuOnRow(user, 2), "Добавить в предложение…");
+        ASSERT_TRUE(user.WaitFor([&] { return Binding("Form2") != nullptr; }));
+        user.Click(user.OnGui([&] { return Binding("Form2")->WidgetOf("Edit1"); }));
+        user.Type("500");
+        user.Key("Return");
+        EXPECT_TRUE(user.WaitFor([&] { return Model().state.offer.offer.positions.size() == 2; }));
+
+        // Moved, closed and asked for again, it opens where the user left it.
+        ASSERT_TRUE(user.WaitFor([&] { return Binding("Form2") == nullptr; }));
+        offer = user.OnGui([&] { return Binding("Form3")->TopLevel(); });
+        const QPoint moved = user.OnGui([&] {
+            const QRect room = offer->screen()->availableGeometry();
+            offer->move(room.left() + 40, room.top() + 30);
+            return offer->pos();
+        });
+        user.Settle(300);
+        Act(user, [](Window& w) { w.state.offer.unsaved = false; });
+        user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button7"); }));
+        ASSERT_TRUE(user.WaitFor([&] { return Binding("Form3") == nullptr; }));
+        Choose(user, MenuOnRow(user, 0), "Предложение…");
+        ASSERT_TRUE(user.WaitFor([&] { return Binding("Form3") != nullptr; }));
+        user.Settle(300);
+        EXPECT_EQ(user.OnGui([&] { return Binding("Form3")->TopLevel()->pos(); }), moved);
     });
 }
 
