@@ -4,7 +4,7 @@
 #include "form/TForm1.h"
 #include "loading/LoadingFigures.h"
 #include "loading/LoadingReport.h"
-#include "loading/LoadingState.h"
+#include "tabs/loading/LoadingState.h"
 
 namespace tesmarik {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "price/CostState.h"
 #include "price/PriceStore.h"
+#include "tabs/cost/CostState.h"
 
 namespace tesmarik {
 
