@@ -7,6 +7,7 @@
 #include "common/Numbers.h"
 #include "price/ListedSizes.h"
 #include "tabs/cost/CostDialog.h"
+#include "tabs/price/PriceGrid.h"
 
 namespace tesmarik {
 
@@ -15,7 +16,7 @@ namespace {
 constexpr int kUniversalItem = 0;
 
 std::optional<PricePosition> CurrentPosition(const TForm1& f) {
-    return PositionOfGridRow(f.Tabl, f.Tabl.Row);
+    return PositionOfGridRow(CellsOfRow(f.Tabl, f.Tabl.Row));
 }
 
 int IndexOf(const std::vector<std::string>& items, const std::string& text) {

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "common/Controls.h"
 #include "common/Platform.h"
 #include "common/PrintedReport.h"
+#include "controls/Controls.h"
 
 namespace tesmarik {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "assortment/AssortmentState.h"
-#include "loading/LoadingState.h"
-#include "masscalc/PipeState.h"
-#include "price/PriceState.h"
+#include "tabs/loading/LoadingState.h"
+#include "tabs/mass/AssortmentState.h"
 #include "tabs/mass/MassState.h"
+#include "tabs/mass/PipeState.h"
 #include "tabs/offer/OfferState.h"
+#include "tabs/price/PriceState.h"
 
 namespace tesmarik {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/SharedState.h"
-#include "common/Controls.h"
-#include "common/DialogWindows.h"
 #include "common/Platform.h"
+#include "controls/Controls.h"
+#include "controls/DialogWindows.h"
 #include "form/TForm1.h"
 #include "form/TForm2.h"
 #include "form/TForm3.h"

@@ -55,9 +55,10 @@ Offer LargestOffer(std::size_t positions, std::size_t word) {
     for (std::size_t i = 0; i < positions; ++i) {
         // 100 diameters from 530 mm with walls of 8 to 17 mm: every line its own; 12 t each
         // keeps the total within what the offer can name in words.
-        offer.positions.push_back({"n", std::to_string(530 + i / 10), std::to_string(8 + i % 10),
-                                   "17Г1С-У 13Г1С-У", "ТУ 1381-012-05757848-2005", "81000",
-                                   QuantityUnit::Tonnes, 12, 11.3});
+        offer.positions.push_back({"n", static_cast<double>(530 + i / 10),
+                                   static_cast<double>(8 + i % 10), "17Г1С-У 13Г1С-У",
+                                   "ТУ 1381-012-05757848-2005", "81000", QuantityUnit::Tonnes, 12,
+                                   11.3});
     }
     return offer;
 }

@@ -1,7 +1,7 @@
 #include "bench/PriceFileAtLimits.h"
 
 #include "files/QtFiles.h"
-#include "price/PriceState.h"
+#include "price/PriceStore.h"
 
 namespace tesmarik {
 

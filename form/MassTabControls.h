@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 #include "form/ControlMacro.h"
 
 namespace tesmarik {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 #include "form/FrameControls.h"
 #include "form/InfoTabControls.h"
 #include "form/LoadingTabControls.h"

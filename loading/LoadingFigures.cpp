@@ -3,45 +3,58 @@
 #include <cmath>
 
 #include "common/CheckedMath.h"
-#include "common/Numbers.h"
 #include "masscalc/MassFormulas.h"
 
 namespace tesmarik {
 
-LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state) {
-    LoadingFigures out;
+BodyFill FillOfBody(std::optional<VehicleKind> vehicle, VolumeSource volume, double diameter,
+                    double wall) {
+    BodyFill body;
+    body.byVolume = ByVolumeCount(vehicle, volume, diameter);
+    body.tonnesPerMetre = LoadingTonnesPerMetre(diameter, wall);
+    return body;
+}
 
-    const double d = ReadNumber(in.diameter);
-    const double s = ReadNumber(in.wall);
-    const double nv = ByVolumeCount(state, d);
-    double n = std::trunc(nv);
-    const double m = LoadingTonnesPerMetre(d, s);
-    const double l = ReadNumber(in.length);
-    const double c = ReadNumber(in.capacity);
-
-    double lenV = Multiply(l, nv);
-    double massV = Multiply(Multiply(nv, m), l);
+VehicleLoad LoadOfVehicle(const BodyFill& body, double l, double c) {
+    VehicleLoad out;
+    out.body = body;
+    out.length = l;
+    const double nv = body.byVolume;
+    const double m = body.tonnesPerMetre;
+    out.pieces = std::trunc(nv);
+    out.lenV = Multiply(l, nv);
+    out.massV = Multiply(Multiply(nv, m), l);
 
     // Heavier than the vehicle may carry: as many pipes as the capacity allows.
-    out.capacityCase = massV > c;
-    double massCap = 0;
-    double lenCap = 0;
+    out.capacityCase = out.massV > c;
     if (out.capacityCase) {
         out.nCap = std::trunc(Divide(c, Multiply(l, m)));
-        massCap = Multiply(Multiply(l, m), out.nCap);
-        lenCap = Multiply(l, out.nCap);
-        n = out.nCap;
+        out.massCap = Multiply(Multiply(l, m), out.nCap);
+        out.lenCap = Multiply(l, out.nCap);
+        out.pieces = out.nCap;
     }
+    return out;
+}
 
-    out.withBasis = state.quantityBasis != kBasisNone;
+LoadingFigures FiguresOf(const VehicleLoad& load, QuantityBasis basis, double q) {
+    LoadingFigures out;
+    const double nv = load.body.byVolume;
+    const double m = load.body.tonnesPerMetre;
+    const double l = load.length;
+    const double n = load.pieces;
+    out.capacityCase = load.capacityCase;
+    out.nCap = load.nCap;
+    double massCap = load.massCap;
+    double lenCap = load.lenCap;
+
+    out.withBasis = basis != QuantityBasis::None;
     double totMass = 0;
     double totLen = 0;
     double totCnt = 0;
     double pipes = 0;
     double fullLen = 0;
     if (out.withBasis) {
-        const double q = ReadNumber(in.quantity);
-        if (state.quantityBasis == kBasisMass) {
+        if (basis == QuantityBasis::Mass) {
             totMass = q;
             totLen = Divide(q, m);
         } else {
@@ -81,8 +94,8 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
         out.lastMass = RoundHalfUp(Multiply(Multiply(out.rem, m), l), 3);
     }
 
-    out.massV = RoundHalfUp(massV, 1);
-    out.lenV = RoundHalfUp(lenV, 0);
+    out.massV = RoundHalfUp(load.massV, 1);
+    out.lenV = RoundHalfUp(load.lenV, 0);
     out.byVolumeShown = RoundHalfUp(nv, 0);
     if (out.capacityCase) {
         out.massCap = RoundHalfUp(massCap, 3);
@@ -93,6 +106,14 @@ LoadingFigures ComputeLoading(const LoadingInputs& in, const LoadingState& state
     out.totCnt = pipes;
     out.fullLen = RoundHalfUp(fullLen, 0);
     return out;
+}
+
+VehicleLoad LoadOfVehicle(const LoadingQuery& q) {
+    return LoadOfVehicle(FillOfBody(q.vehicle, q.volume, q.diameter, q.wall), q.length, q.capacity);
+}
+
+LoadingFigures ComputeLoading(const LoadingQuery& q) {
+    return FiguresOf(LoadOfVehicle(q), q.basis, q.quantity);
 }
 
 }  // namespace tesmarik

@@ -1,18 +1,44 @@
 #pragma once
 
-#include <string>
+#include <optional>
 
-#include "loading/LoadingState.h"
+#include "loading/Vehicles.h"
 
 namespace tesmarik {
 
-// The texts of the loading tab's fields at the moment of computing.
-struct LoadingInputs {
-    std::string diameter;  // D, mm
-    std::string wall;      // S, mm
-    std::string length;    // L, average length of one pipe, m
-    std::string capacity;  // C, carrying capacity of one vehicle, t
-    std::string quantity;  // Q, the consignment in tonnes or metres by the basis
+// How the consignment is given: by its mass or by its length.
+enum class QuantityBasis { None, Mass, Length };
+
+// One size of pipe on one vehicle, and the consignment of it, as numbers.
+struct LoadingQuery {
+    std::optional<VehicleKind> vehicle;  // none chosen yet: a body of no cross-section
+    VolumeSource volume = VolumeSource::Norms;
+    double diameter = 0;  // D, mm
+    double wall = 0;      // S, mm
+    double length = 0;    // L, average length of one pipe, m
+    double capacity = 0;  // C, carrying capacity of one vehicle, t
+    QuantityBasis basis = QuantityBasis::None;
+    double quantity = 0;  // Q, t or m by the basis
+};
+
+// The pipe in the body: its count by volume (not rounded) and the mass of one metre, t.
+struct BodyFill {
+    double byVolume = 0;
+    double tonnesPerMetre = 0;
+};
+
+// One vehicle loaded by volume, and by its capacity when the volume is heavier; not
+// rounded.
+struct VehicleLoad {
+    BodyFill body;
+    double length = 0;  // m, of one pipe
+    double massV = 0;   // t
+    double lenV = 0;    // m
+    bool capacityCase = false;
+    double nCap = 0;
+    double massCap = 0;  // t
+    double lenCap = 0;   // m
+    double pieces = 0;   // whole pipes one vehicle takes: trunc of the count by volume or nCap
 };
 
 // Every value one computation shows, already rounded as it is shown.
@@ -41,9 +67,17 @@ struct LoadingFigures {
     double lastLen = 0;      // m
 };
 
-// Reads the fields and computes everything before anything is shown, so that a failing
-// field or a division by zero leaves the panel and the report as they were. Throws the
-// conversion and floating-point errors in the order the fields and steps are reached.
-LoadingFigures ComputeLoading(const LoadingInputs& inputs, const LoadingState& state);
+// The computation comes in three steps, each throwing the floating-point errors it meets,
+// so that a face reading its fields one by one reads each just before the step that needs
+// it: the body (diameter and wall), one vehicle (length and capacity), the consignment.
+BodyFill FillOfBody(std::optional<VehicleKind> vehicle, VolumeSource volume, double diameter,
+                    double wall);
+VehicleLoad LoadOfVehicle(const BodyFill& body, double length, double capacity);
+LoadingFigures FiguresOf(const VehicleLoad& load, QuantityBasis basis, double quantity);
+
+// The three steps at once.
+LoadingFigures ComputeLoading(const LoadingQuery& query);
+// One vehicle alone: the first two steps.
+VehicleLoad LoadOfVehicle(const LoadingQuery& query);
 
 }  // namespace tesmarik

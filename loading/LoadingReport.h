@@ -7,6 +7,16 @@
 
 namespace tesmarik {
 
+// The texts of the loading tab's fields at the moment of computing: the report shows the
+// position as they stand.
+struct LoadingInputs {
+    std::string diameter;  // D, mm
+    std::string wall;      // S, mm
+    std::string length;    // L, average length of one pipe, m
+    std::string capacity;  // C, carrying capacity of one vehicle, t
+    std::string quantity;  // Q, the consignment in tonnes or metres by the basis
+};
+
 inline constexpr const char* kCapacityWarning =
     "Максимальная загрузка расчитанная по объёму превышает грузоподъёмность ТС";
 

@@ -34,6 +34,8 @@ const std::array<std::string, 7>& PlatformDiameterList();
 
 // The first item of the full list: the user types a diameter below 219 mm.
 inline constexpr const char* kTypedDiameterItem = "ввести d<219";
+// The diameter, mm, that a typed one stays below.
+inline constexpr double kTypedDiameterBelow = 219;
 // The first wall item: the user types any other wall.
 inline constexpr const char* kOtherWallItem = "другии стенки";
 
@@ -44,6 +46,20 @@ struct NormRow {
     std::array<double, kVehicleCount> pieces;
 };
 const std::array<NormRow, 11>& LoadingNormTable();
+
+// Where the count by volume comes from: the norms of a picked diameter, or the body's
+// cross-section for a typed one.
+enum class VolumeSource { Norms, CrossSection };
+
+// Pipes of outer diameter D (mm) that fit into the vehicle by volume: the norm, or, for a
+// typed diameter, a missing norm or no vehicle, the number of D x D squares in the body's
+// cross-section. Not rounded.
+double ByVolumeCount(std::optional<VehicleKind> vehicle, VolumeSource source, double diameter);
+
+// How the vehicle counts a diameter given as a number: by its norms when the vehicle's
+// list offers it, as a typed diameter when it lies below kTypedDiameterBelow and the list
+// offers the typed item; none when the vehicle's norms do not cover it.
+std::optional<VolumeSource> VolumeSourceOf(VehicleKind vehicle, double diameter);
 
 // The loading scheme shown for a gondola and a standard diameter from 530 mm. The counts
 // in the captions are the standard gondola's, for both gondola kinds.

@@ -167,10 +167,9 @@ std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
     if (f.size() != kPositionFields) {
         return std::nullopt;
     }
-    OfferPosition p{f[0], f[1], f[2], f[3], f[4], f[5]};
     // A price that is a number is a price the list could hold: more than zero and within
     // what the grid shows as a number. Any other text makes it negotiable.
-    if (const NumberRead price = TryReadNumber(p.price);
+    if (const NumberRead price = TryReadNumber(f[5]);
         price.status == NumberRead::Status::Number && !(price.value > 0 && price.value < 1e15)) {
         return std::nullopt;
     }
@@ -178,8 +177,9 @@ std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
         return std::nullopt;
     }
     const auto unit = ReadUnit(f[6]);
-    const InputRead diameter = ReadDiameter(p.diameter);
-    if (!unit || !diameter.value || !ReadWall(p.wall, *diameter.value).value) {
+    const InputRead diameter = ReadDiameter(f[1]);
+    const InputRead wall = diameter.value ? ReadWall(f[2], *diameter.value) : InputRead{};
+    if (!unit || !diameter.value || !wall.value) {
         return std::nullopt;
     }
     const InputRead quantity = ReadQuantity(f[7], *unit);
@@ -187,9 +187,8 @@ std::optional<OfferPosition> ReadPosition(const std::vector<std::string>& f) {
     if (!quantity.value || !length.value) {
         return std::nullopt;
     }
-    p.unit = *unit;
-    p.quantity = *quantity.value;
-    p.averageLength = *length.value;
+    const OfferPosition p{f[0], *diameter.value, *wall.value,     f[3],         f[4],
+                          f[5], *unit,           *quantity.value, *length.value};
     // Every figure it comes to is one the offer's window would take.
     if (!PositionProblem(p).empty()) {
         return std::nullopt;
@@ -243,8 +242,8 @@ std::string OfferFileText(const Offer& offer) {
     }
     for (const OfferPosition& p : offer.positions) {
         const std::string fields[] = {p.type,
-                                      p.diameter,
-                                      p.wall,
+                                      ShowNumber(p.diameter),
+                                      ShowNumber(p.wall),
                                       p.steel,
                                       p.standard,
                                       p.price,

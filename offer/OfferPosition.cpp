@@ -21,7 +21,7 @@ bool Named(const std::string& field) {
 
 std::string PositionName(const OfferPosition& p) {
     std::string name = p.type == "v" ? "Труба восстановленная " : "Труба ";
-    name += p.diameter + "×" + p.wall;
+    name += ShowNumber(p.diameter) + "×" + ShowNumber(p.wall);
     if (Named(p.steel)) {
         name += " ст." + p.steel;
     }
@@ -37,8 +37,8 @@ bool SameRowAndSize(const OfferPosition& a, const OfferPosition& b) {
 }
 
 CostFigures PositionFigures(const OfferPosition& p) {
-    return ComputeCost({ReadNumber(p.diameter), ReadNumber(p.wall), p.unit, p.quantity,
-                        p.averageLength, PricePerTonne(p.price)});
+    return ComputeCost(
+        {p.diameter, p.wall, p.unit, p.quantity, p.averageLength, PricePerTonne(p.price)});
 }
 
 std::string PositionProblem(const OfferPosition& p) {

@@ -12,10 +12,10 @@ namespace tesmarik {
 // One line of an offer: a row of the price list with one diameter and one wall chosen, and
 // the quantity the client asks for, as the cost window takes it.
 struct OfferPosition {
-    std::string type;      // the price list's type code: "n", "l", "v", "kt"
-    std::string diameter;  // mm, the size chosen where the row lists several
-    std::string wall;      // mm, likewise
-    std::string steel;     // as the price list writes them
+    std::string type;     // the price list's type code: "n", "l", "v", "kt"
+    double diameter = 0;  // mm, the size chosen where the row lists several
+    double wall = 0;      // mm, likewise
+    std::string steel;    // as the price list writes them
     std::string standard;
     std::string price;  // per tonne; a text that is no number makes the price negotiable
     QuantityUnit unit = QuantityUnit::Metres;

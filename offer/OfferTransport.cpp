@@ -1,7 +1,6 @@
 #include "offer/OfferTransport.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "common/CheckedMath.h"
 #include "common/Numbers.h"
@@ -10,15 +9,6 @@
 namespace tesmarik {
 
 namespace {
-
-constexpr double kLargestTypedDiameter = 219;  // the tab's typed entry is "ввести d<219"
-
-bool OnList(VehicleKind vehicle, const std::string& diameter) {
-    const auto has = [&diameter](const auto& list) {
-        return std::find(list.begin(), list.end(), diameter) != list.end();
-    };
-    return Vehicle(vehicle).platformList ? has(PlatformDiameterList()) : has(FullDiameterList());
-}
 
 std::optional<double> PositiveNumber(const std::string& text) {
     const NumberRead read = TryReadNumber(text);
@@ -32,50 +22,35 @@ std::optional<double> PositiveNumber(const std::string& text) {
 
 VehicleNeed VehiclesForPosition(VehicleKind vehicle, const OfferPosition& p,
                                 const std::string& capacityText) {
-    const double diameter = ReadNumber(p.diameter);
-    // The diameter as the tab's list writes it: "530", not "530,0".
-    const std::string listed = ShowNumber(diameter);
-    LoadingState state;
-    state.vehicle = vehicle;
-    state.bodyWidth = Vehicle(vehicle).bodyWidth;
-    state.bodyHeight = Vehicle(vehicle).bodyHeight;
-    state.reportName = Vehicle(vehicle).reportName;
-    if (OnList(vehicle, listed)) {
-        state.typedDiameter = false;
-    } else if (!Vehicle(vehicle).platformList && diameter < kLargestTypedDiameter) {
-        state.typedDiameter = true;
-    } else {
+    const std::optional<VolumeSource> volume = VolumeSourceOf(vehicle, p.diameter);
+    if (!volume) {
         return {std::nullopt, "нет норм погрузки"};
     }
-    if (!PositiveNumber(capacityText)) {
+    const std::optional<double> capacity = PositiveNumber(capacityText);
+    if (!capacity) {
         return {std::nullopt, "грузоподъёмность не задана"};
     }
 
-    LoadingInputs inputs{listed, p.wall, ShowNumber(p.averageLength), capacityText, {}};
-    // The pipes one vehicle takes: by volume, or as many as its capacity allows.
-    const LoadingFigures single = ComputeLoading(inputs, state);
-    const double perVehicle =
-        single.capacityCase ? single.nCap : std::trunc(ByVolumeCount(state, diameter));
-    if (perVehicle < 1) {
+    LoadingQuery query{vehicle, *volume, p.diameter, p.wall, p.averageLength, *capacity};
+    if (LoadOfVehicle(query).pieces < 1) {
         return {std::nullopt, "не помещается в ТС"};
     }
-
-    const CostFigures figures = PositionFigures(p);
     switch (p.unit) {
         case QuantityUnit::Tonnes:
-            state.quantityBasis = kBasisMass;
-            inputs.quantity = ShowNumber(p.quantity);
+            query.basis = QuantityBasis::Mass;
+            query.quantity = p.quantity;
             break;
         case QuantityUnit::Metres:
-            state.quantityBasis = kBasisLength;
-            inputs.quantity = ShowNumber(p.quantity);
+            query.basis = QuantityBasis::Length;
+            query.quantity = p.quantity;
             break;
         case QuantityUnit::Pieces:
-            state.quantityBasis = kBasisLength;
-            inputs.quantity = ShowNumber(figures.length);
+            // Pipes are their length at the average length, as the cost window has it.
+            query.basis = QuantityBasis::Length;
+            query.quantity = PositionFigures(p).length;
             break;
     }
-    return {ComputeLoading(inputs, state).totalVeh, {}};
+    return {ComputeLoading(query).totalVeh, {}};
 }
 
 std::optional<double> VehiclesByCapacity(double totalMass, const std::string& capacityText) {

@@ -15,10 +15,9 @@ struct VehicleNeed {
 };
 
 // The vehicles a consignment of the position's size and quantity needs, computed as the
-// loading tab computes it for that vehicle, the capacity typed there (its text) and the
-// position's average length: a diameter of the vehicle's list takes its norm, one below
-// 219 mm on a vehicle of the full list is estimated from the body as the tab's typed
-// diameter is; any other diameter is not covered by the vehicle's norms.
+// loading tab computes it for that vehicle, the capacity typed (its text) and the
+// position's average length, the diameter counted as the loading rules count it for that
+// vehicle (VolumeSourceOf); a diameter the vehicle's norms do not cover is said so.
 VehicleNeed VehiclesForPosition(VehicleKind vehicle, const OfferPosition& p,
                                 const std::string& capacityText);
 

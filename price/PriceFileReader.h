@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "price/PriceState.h"
+#include "price/PriceStore.h"
 
 namespace tesmarik {
 

@@ -7,7 +7,7 @@ namespace tesmarik {
 namespace {
 
 // The columns of the price grid (see FilterPrices).
-enum Column {
+enum Column : std::size_t {
     kTypeColumn = 0,
     kDiameterColumn = 1,
     kWallColumn = 2,
@@ -18,13 +18,15 @@ enum Column {
 
 }  // namespace
 
-std::optional<PricePosition> PositionOfGridRow(const StringGrid& grid, int row) {
-    if (row < grid.FixedRows || row >= grid.RowCount || grid.Cell(kTypeColumn, row).empty()) {
+std::optional<PricePosition> PositionOfGridRow(const std::vector<std::string>& cells) {
+    const auto cell = [&cells](Column column) {
+        return column < cells.size() ? cells[column] : std::string();
+    };
+    if (cell(kTypeColumn).empty()) {
         return std::nullopt;
     }
-    return PricePosition{grid.Cell(kDiameterColumn, row), grid.Cell(kWallColumn, row),
-                         grid.Cell(kSteelColumn, row),    grid.Cell(kStandardColumn, row),
-                         grid.Cell(kPriceColumn, row),    grid.Cell(kTypeColumn, row)};
+    return PricePosition{cell(kDiameterColumn), cell(kWallColumn),  cell(kSteelColumn),
+                         cell(kStandardColumn), cell(kPriceColumn), cell(kTypeColumn)};
 }
 
 std::optional<double> PricePerTonne(const std::string& price) {

@@ -2,8 +2,7 @@
 
 #include <optional>
 #include <string>
-
-#include "common/Controls.h"
+#include <vector>
 
 namespace tesmarik {
 
@@ -17,9 +16,9 @@ struct PricePosition {
     std::string type;  // the price list's type code: "n", "l", "v", "kt"
 };
 
-// The position shown in a row of the price grid; none for the heading and for a row
-// without a position (the empty row of a filter that matches nothing).
-std::optional<PricePosition> PositionOfGridRow(const StringGrid& grid, int row);
+// The position a row of the price grid shows, from the row's cells in column order; none
+// for a row without a position (the empty row of a filter that matches nothing).
+std::optional<PricePosition> PositionOfGridRow(const std::vector<std::string>& cells);
 
 // The price per tonne of a position; none when it is not a positive number ("договорная").
 std::optional<double> PricePerTonne(const std::string& price);

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 
 namespace tesmarik {
 

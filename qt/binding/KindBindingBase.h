@@ -7,7 +7,7 @@
 #include <memory>
 #include <set>
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 #include "qt/binding/QtBinding.h"
 
 // What the bindings of every kind of control share: the routing of the user's input to

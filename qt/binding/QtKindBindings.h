@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 #include "qt/binding/WidgetBinding.h"
 
 namespace tesmarik {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/TForm2.h"
-#include "price/CostState.h"
 #include "price/PricePosition.h"
+#include "tabs/cost/CostState.h"
 
 namespace tesmarik {
 

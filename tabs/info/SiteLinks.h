@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "common/Controls.h"
 #include "common/Platform.h"
+#include "controls/Controls.h"
 #include "form/TForm1.h"
 
 namespace tesmarik {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/TForm1.h"
-#include "loading/LoadingState.h"
+#include "tabs/loading/LoadingState.h"
 
 namespace tesmarik {
 

@@ -4,6 +4,7 @@
 
 #include "form/TForm1.h"
 #include "loading/LoadingFigures.h"
+#include "loading/LoadingReport.h"
 
 namespace tesmarik {
 

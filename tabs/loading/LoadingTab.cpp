@@ -1,6 +1,6 @@
 #include "tabs/loading/LoadingTab.h"
 
-#include "loading/LoadingFigures.h"
+#include "common/Numbers.h"
 #include "tabs/loading/LoadingResults.h"
 
 namespace tesmarik {
@@ -19,11 +19,31 @@ void Unselect(ComboBox& box) {
 
 }  // namespace
 
+LoadingFigures LoadingFiguresOfFields(const LoadingInputs& fields, const LoadingState& state) {
+    const double d = ReadNumber(fields.diameter);
+    const double s = ReadNumber(fields.wall);
+    const VolumeSource volume =
+        state.typedDiameter ? VolumeSource::CrossSection : VolumeSource::Norms;
+    const BodyFill body = FillOfBody(state.vehicle, volume, d, s);
+    const double l = ReadNumber(fields.length);
+    const double c = ReadNumber(fields.capacity);
+    const VehicleLoad load = LoadOfVehicle(body, l, c);
+    // A quantity is read only with a basis.
+    switch (state.quantityBasis) {
+        case kBasisMass:
+            return FiguresOf(load, QuantityBasis::Mass, ReadNumber(fields.quantity));
+        case kBasisLength:
+            return FiguresOf(load, QuantityBasis::Length, ReadNumber(fields.quantity));
+        default:
+            return FiguresOf(load, QuantityBasis::None, 0);
+    }
+}
+
 void Button2Click(TForm1& f, const LoadingState& state) {
     f.Button7.Visible = true;
     const LoadingInputs inputs{f.ComboBox4.Text, f.ComboBox5.Text, f.Edit3.Text, f.Edit9.Text,
                                f.Edit8.Text};
-    const LoadingFigures figures = ComputeLoading(inputs, state);
+    const LoadingFigures figures = LoadingFiguresOfFields(inputs, state);
     ShowLoadingResults(f, figures, inputs, state.reportName);
 }
 

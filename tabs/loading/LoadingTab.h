@@ -2,9 +2,15 @@
 
 #include "common/Platform.h"
 #include "form/TForm1.h"
-#include "loading/LoadingState.h"
+#include "loading/LoadingFigures.h"
+#include "loading/LoadingReport.h"
+#include "tabs/loading/LoadingState.h"
 
 namespace tesmarik {
+
+// The figures of the fields' texts: each field is read just before the step that needs
+// it, so that a failing field or step names the first cause the computation meets.
+LoadingFigures LoadingFiguresOfFields(const LoadingInputs& fields, const LoadingState& state);
 
 // "Рассчёт": the loading norm of one vehicle and, with a consignment, the vehicles needed.
 void Button2Click(TForm1& f, const LoadingState& state);

@@ -25,8 +25,6 @@ void RadioGroup1Click(TForm1& f, LoadingState& state) {
     const auto kind = static_cast<VehicleKind>(index);
     const VehicleData& data = Vehicle(kind);
     state.vehicle = kind;
-    state.bodyWidth = data.bodyWidth;
-    state.bodyHeight = data.bodyHeight;
     state.reportName = data.reportName;
 
     // New items empty the field, editable or not; an editable field stays editable and

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/TForm1.h"
-#include "masscalc/PipeState.h"
 #include "tabs/mass/MassState.h"
+#include "tabs/mass/PipeState.h"
 
 namespace tesmarik {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "assortment/AssortmentState.h"
 #include "form/TForm1.h"
-#include "masscalc/PipeState.h"
+#include "tabs/mass/AssortmentState.h"
+#include "tabs/mass/PipeState.h"
 
 namespace tesmarik {
 

@@ -157,15 +157,10 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
             throw Error(read->problem.empty() ? diameter.problem : read->problem);
         }
     }
-    const OfferPosition position{c.position.type,
-                                 ShowNumber(*diameter.value),
-                                 ShowNumber(*wall.value),
-                                 c.position.steel,
-                                 c.position.standard,
-                                 c.position.price,
-                                 unit,
-                                 *quantity.value,
-                                 *length.value};
+    const OfferPosition position{
+        c.position.type,     *diameter.value,  *wall.value, c.position.steel,
+        c.position.standard, c.position.price, unit,        *quantity.value,
+        *length.value};
     Offer offer = s.started ? s.offer : fresh;
     AddPosition(offer, position);
     if (!priceDate.empty()) {

@@ -7,7 +7,7 @@
 #include "form/TForm2.h"
 #include "form/TForm3.h"
 #include "offer/OfferTotals.h"
-#include "price/CostState.h"
+#include "tabs/cost/CostState.h"
 #include "tabs/offer/OfferState.h"
 
 namespace tesmarik {

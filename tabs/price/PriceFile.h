@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/Platform.h"
-#include "price/PriceState.h"
+#include "tabs/price/PriceState.h"
 
 namespace tesmarik {
 

@@ -51,4 +51,15 @@ void FilterPrices(TForm1& f, const PriceStore& store) {
     ShowRows(f.Tabl, store, matching);
 }
 
+std::vector<std::string> CellsOfRow(const StringGrid& grid, int row) {
+    std::vector<std::string> cells;
+    if (row < grid.FixedRows || row >= grid.RowCount) {
+        return cells;
+    }
+    for (int col = 0; col < grid.ColCount; ++col) {
+        cells.push_back(grid.Cell(col, row));
+    }
+    return cells;
+}
+
 }  // namespace tesmarik

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 #include "form/TForm1.h"
 
 namespace tesmarik {

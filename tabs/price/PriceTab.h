@@ -4,7 +4,7 @@
 
 #include "common/Platform.h"
 #include "form/TForm1.h"
-#include "price/PriceState.h"
+#include "tabs/price/PriceState.h"
 
 namespace tesmarik {
 

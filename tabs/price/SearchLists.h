@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/TForm1.h"
-#include "price/PriceState.h"
+#include "tabs/price/PriceState.h"
 
 namespace tesmarik {
 

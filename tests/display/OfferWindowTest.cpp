@@ -98,7 +98,7 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
         // do not cover: each cell's text whole within its column.
         Act(user, [](Window& w) {
             AddPosition(w.state.offer.offer,
-                        {"n", "1020", "14", "17Г1С-У 13Г1С-У", "ТУ 1381-012-05757848-2005", "81000",
+                        {"n", 1020, 14, "17Г1С-У 13Г1С-У", "ТУ 1381-012-05757848-2005", "81000",
                          QuantityUnit::Tonnes, 100000, 11.3});
             PickText(w, w.form3.ComboBox1, "платформа-трубовоз");
         });

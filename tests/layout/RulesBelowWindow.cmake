@@ -1,9 +1,9 @@
-# The rule folders stand below the window: no file of theirs includes the window model, the
-# handlers, the window's wiring or Qt, and no rule library links them.
+# The rule folders stand below the window: no file of theirs includes the control kinds, the
+# window model, the handlers, the window's wiring or Qt, and no rule library links them.
 #   cmake -DSOURCE_DIR=<source tree> -P RulesBelowWindow.cmake
 set(rule_folders masscalc assortment loading price offer)
-set(above "[\"<](form|tabs|app|qt)/|<Q")
-set(above_targets "tesmarik_form|tesmarik_tabs|tesmarik_app|tesmarik_qt|Qt6::")
+set(above "[\"<](controls|form|tabs|app|qt)/|<Q")
+set(above_targets "tesmarik_controls|tesmarik_form|tesmarik_tabs|tesmarik_app|tesmarik_qt|Qt6::")
 
 set(faults "")
 foreach(folder IN LISTS rule_folders)

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 
 namespace tesmarik {
 

@@ -30,7 +30,7 @@ protected:
         s.offer.number = "111226-1137";
         s.offer.started = {2026, 12, 11, 11, 37, 0};
         s.offer.positions.push_back(
-            {"n", "530", "8", "17Г1С", "ГОСТ 20295-85", "78500", QuantityUnit::Tonnes, 25, 11.3});
+            {"n", 530, 8, "17Г1С", "ГОСТ 20295-85", "78500", QuantityUnit::Tonnes, 25, 11.3});
         s.started = true;
         window.dialogs.Open(window.form3);
         Grid().Editing = false;

@@ -3,18 +3,14 @@
 #include <string>
 
 #include "common/Error.h"
-#include "loading/LoadingState.h"
+#include "loading/Vehicles.h"
 
 namespace tesmarik {
 namespace {
 
-LoadingState StateFor(VehicleKind kind, bool typed) {
-    LoadingState s;
-    s.vehicle = kind;
-    s.bodyWidth = Vehicle(kind).bodyWidth;
-    s.bodyHeight = Vehicle(kind).bodyHeight;
-    s.typedDiameter = typed;
-    return s;
+// The count by volume of a picked (norms) or a typed (cross-section) diameter.
+double ByVolume(VehicleKind kind, bool typed, double diameter) {
+    return ByVolumeCount(kind, typed ? VolumeSource::CrossSection : VolumeSource::Norms, diameter);
 }
 
 TEST(ByVolumeCount, NormsOrTheCrossSectionForEveryVehicleAndDiameter) {
@@ -41,29 +37,58 @@ TEST(ByVolumeCount, NormsOrTheCrossSectionForEveryVehicleAndDiameter) {
             const auto kind = static_cast<VehicleKind>(v);
             const double estimate = width[v] * height[v] * 100 / (row.diameter * row.diameter);
             const double expected = row.counts[v] < 0 ? estimate : row.counts[v];
-            EXPECT_DOUBLE_EQ(ByVolumeCount(StateFor(kind, false), row.diameter), expected);
+            EXPECT_DOUBLE_EQ(ByVolume(kind, false, row.diameter), expected);
             // A typed diameter is always estimated, a standard one too.
-            EXPECT_DOUBLE_EQ(ByVolumeCount(StateFor(kind, true), row.diameter), estimate);
+            EXPECT_DOUBLE_EQ(ByVolume(kind, true, row.diameter), estimate);
         }
     }
 }
 
 TEST(ByVolumeCount, TheWorkedFigures) {
-    EXPECT_NEAR(ByVolumeCount(StateFor(VehicleKind::HighSidedGondola, false), 219), 135.44, 0.005);
-    EXPECT_EQ(ByVolumeCount(StateFor(VehicleKind::Platform, false), 1420), 0);
-    EXPECT_EQ(ByVolumeCount(StateFor(VehicleKind::StandardGondola, true), 200), 144);
+    EXPECT_NEAR(ByVolume(VehicleKind::HighSidedGondola, false, 219), 135.44, 0.005);
+    EXPECT_EQ(ByVolume(VehicleKind::Platform, false, 1420), 0);
+    EXPECT_EQ(ByVolume(VehicleKind::StandardGondola, true, 200), 144);
     // Not a standard diameter and not typed (cannot be picked): estimated all the same.
-    EXPECT_EQ(ByVolumeCount(StateFor(VehicleKind::StandardGondola, false), 240), 100);
+    EXPECT_EQ(ByVolume(VehicleKind::StandardGondola, false, 240), 100);
 }
 
 TEST(ByVolumeCount, ADiameterOfZeroIsADivisionByZero) {
-    EXPECT_THROW(ByVolumeCount(StateFor(VehicleKind::StandardGondola, true), 0), Error);
+    EXPECT_THROW(ByVolume(VehicleKind::StandardGondola, true, 0), Error);
     try {
-        ByVolumeCount(StateFor(VehicleKind::Platform, true), 0);
+        ByVolume(VehicleKind::Platform, true, 0);
         ADD_FAILURE();
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Invalid floating point operation");
     }
+}
+
+TEST(VolumeSourceOf, TheVehiclesListDecidesAndTypedDiametersStayBelow219) {
+    // Every diameter a vehicle's list offers counts by its norms, whatever the table holds
+    // for it; below 219 mm a vehicle of the full list counts it as typed; nothing else.
+    const auto norms = VolumeSource::Norms;
+    const auto typed = VolumeSource::CrossSection;
+    const std::optional<VolumeSource> none;
+    for (int v = 0; v < kVehicleCount; ++v) {
+        const auto kind = static_cast<VehicleKind>(v);
+        const bool platform = Vehicle(kind).platformList;
+        SCOPED_TRACE(v);
+        for (const NormRow& row : LoadingNormTable()) {
+            EXPECT_EQ(VolumeSourceOf(kind, row.diameter),
+                      platform && row.diameter < 530 ? none : norms)
+                << row.diameter;
+        }
+        for (const double d : {218.9, 159.0, 1.0, -5.0}) {
+            EXPECT_EQ(VolumeSourceOf(kind, d), platform ? none : typed) << d;
+        }
+        for (const double d : {219.1, 240.0, 508.0, 1421.0, 2000.0}) {
+            EXPECT_EQ(VolumeSourceOf(kind, d), none) << d;
+        }
+    }
+}
+
+TEST(ByVolumeCount, NoVehicleChosenIsABodyOfNoCrossSection) {
+    EXPECT_EQ(ByVolumeCount(std::nullopt, VolumeSource::Norms, 530), 0);
+    EXPECT_EQ(ByVolumeCount(std::nullopt, VolumeSource::CrossSection, 159), 0);
 }
 
 TEST(LoadingSchemes, CaptionsAreTwoLinesJoinedByOneCarriageReturn) {

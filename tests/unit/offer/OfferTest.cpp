@@ -13,7 +13,7 @@
 namespace tesmarik {
 namespace {
 
-OfferPosition Pipe(const char* diameter, const char* wall, const char* price, QuantityUnit unit,
+OfferPosition Pipe(double diameter, double wall, const char* price, QuantityUnit unit,
                    double quantity) {
     return {"n", diameter, wall, "17Г1С", "ГОСТ 20295-85", price, unit, quantity, 11.3};
 }
@@ -22,48 +22,48 @@ Offer TwoSizes() {
     Offer offer;
     offer.number = "101226-1530";
     offer.started = {2026, 12, 10, 15, 30, 0};
-    AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Metres, 1000));
-    AddPosition(offer, Pipe("720", "10", "80000", QuantityUnit::Tonnes, 25));
+    AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Metres, 1000));
+    AddPosition(offer, Pipe(720, 10, "80000", QuantityUnit::Tonnes, 25));
     return offer;
 }
 
 TEST(OfferPosition, NameSaysSizeSteelAndStandard) {
-    EXPECT_EQ(PositionName(Pipe("530", "8", "78500", QuantityUnit::Metres, 1)),
+    EXPECT_EQ(PositionName(Pipe(530, 8, "78500", QuantityUnit::Metres, 1)),
               "Труба 530×8 ст.17Г1С ГОСТ 20295-85");
-    OfferPosition bare{"v", "219", "6", "0", "", "договорн", QuantityUnit::Metres, 1, 11.3};
+    OfferPosition bare{"v", 219, 6, "0", "", "договорн", QuantityUnit::Metres, 1, 11.3};
     EXPECT_EQ(PositionName(bare), "Труба восстановленная 219×6");
 }
 
 TEST(OfferPosition, TheSameRowAndWallAddsToItsQuantity) {
     Offer offer;
-    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Metres, 1000)), 0u);
-    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Metres, 500)), 0u);
+    EXPECT_EQ(AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Metres, 1000)), 0u);
+    EXPECT_EQ(AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Metres, 500)), 0u);
     ASSERT_EQ(offer.positions.size(), 1u);
     EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 1500);
 
     // Another wall of the same row, or the same size at another price, is another line.
-    EXPECT_EQ(AddPosition(offer, Pipe("530", "10", "78500", QuantityUnit::Metres, 10)), 1u);
-    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "79000", QuantityUnit::Metres, 10)), 2u);
+    EXPECT_EQ(AddPosition(offer, Pipe(530, 10, "78500", QuantityUnit::Metres, 10)), 1u);
+    EXPECT_EQ(AddPosition(offer, Pipe(530, 8, "79000", QuantityUnit::Metres, 10)), 2u);
 
     // A quantity in another unit joins the line in the line's unit: 20 pipes of 11,3 m.
-    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Pieces, 20)), 0u);
+    EXPECT_EQ(AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Pieces, 20)), 0u);
     EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 1500 + 20 * 11.3);
     // The same size at another average length is a line of its own: 50 pipes at 12 m and
     // 10 at 11,3 m are not 60 at 12 m.
-    OfferPosition longer = Pipe("530", "8", "78500", QuantityUnit::Pieces, 50);
+    OfferPosition longer = Pipe(530, 8, "78500", QuantityUnit::Pieces, 50);
     longer.averageLength = 12;
     EXPECT_EQ(AddPosition(offer, longer), 3u);
-    EXPECT_EQ(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Pieces, 10)), 0u);
+    EXPECT_EQ(AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Pieces, 10)), 0u);
     EXPECT_DOUBLE_EQ(PositionFigures(offer.positions[3]).length, 600);
 }
 
 TEST(OfferPosition, FewerThanOnePipeIsNoPosition) {
     // 2 t of 820 × 9 are 11 m, less than one pipe of 11,3 m.
-    EXPECT_EQ(PositionProblem(Pipe("820", "9", "78500", QuantityUnit::Tonnes, 2)),
+    EXPECT_EQ(PositionProblem(Pipe(820, 9, "78500", QuantityUnit::Tonnes, 2)),
               "Количество меньше одной трубы.");
-    EXPECT_EQ(PositionProblem(Pipe("820", "9", "78500", QuantityUnit::Tonnes, 3)), "");
+    EXPECT_EQ(PositionProblem(Pipe(820, 9, "78500", QuantityUnit::Tonnes, 3)), "");
     Offer offer;
-    AddPosition(offer, Pipe("820", "9", "78500", QuantityUnit::Metres, 11.3));
+    AddPosition(offer, Pipe(820, 9, "78500", QuantityUnit::Metres, 11.3));
     EXPECT_EQ(PositionProblem(offer.positions[0]), "");
 }
 
@@ -72,22 +72,21 @@ TEST(OfferTotals, ACostBeyondWordsStopsTheSumInsteadOfWrappingIt) {
     // 12 337,68 руб.; and two positions each within the limit may be beyond it together.
     Offer offer;
     for (int i = 0; i < 185; ++i) {
-        AddPosition(offer,
-                    Pipe(std::to_string(500 + i).c_str(), "8", "9,99E14", QuantityUnit::Tonnes, 1));
+        AddPosition(offer, Pipe(500 + i, 8, "9,99E14", QuantityUnit::Tonnes, 1));
     }
     EXPECT_TRUE(ComputeOffer(offer, "60").costTooLarge);
     EXPECT_EQ(ComputeOffer(offer, "60").costKopecks, 0);
     Offer two;
-    AddPosition(two, Pipe("530", "8", "6E11", QuantityUnit::Tonnes, 1));
+    AddPosition(two, Pipe(530, 8, "6E11", QuantityUnit::Tonnes, 1));
     EXPECT_FALSE(ComputeOffer(two, "60").costTooLarge);
-    AddPosition(two, Pipe("720", "10", "6E11", QuantityUnit::Tonnes, 1));
+    AddPosition(two, Pipe(720, 10, "6E11", QuantityUnit::Tonnes, 1));
     EXPECT_TRUE(ComputeOffer(two, "60").costTooLarge);
 }
 
 TEST(OfferPosition, ASumBeyondWhatCanBeTypedIsRefused) {
     Offer offer;
-    AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Tonnes, 90000));
-    EXPECT_THROW(AddPosition(offer, Pipe("530", "8", "78500", QuantityUnit::Tonnes, 20000)),
+    AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Tonnes, 90000));
+    EXPECT_THROW(AddPosition(offer, Pipe(530, 8, "78500", QuantityUnit::Tonnes, 20000)),
                  std::exception);
     EXPECT_DOUBLE_EQ(offer.positions[0].quantity, 90000);
 }
@@ -128,7 +127,7 @@ TEST(OfferTotals, EachPositionAsTheCostWindowAndTheirSums) {
 
 TEST(OfferTotals, NegotiablePricesAreLeftOutOfTheCost) {
     Offer offer = TwoSizes();
-    AddPosition(offer, Pipe("820", "10", "договорн", QuantityUnit::Metres, 100));
+    AddPosition(offer, Pipe(820, 10, "договорн", QuantityUnit::Metres, 100));
     const OfferFigures f = ComputeOffer(offer, "60");
     EXPECT_FALSE(f.positions[2].cost);
     EXPECT_EQ(f.costKopecks, 1016478500);
@@ -175,18 +174,18 @@ TEST(OfferTransport, CapacityAloneAndUncoveredSizes) {
     EXPECT_FALSE(VehiclesByCapacity(10, "шестьдесят"));
 
     // The platform takes 530 mm and up only; 508 mm is on no vehicle's list.
-    const auto uncovered = [](VehicleKind v, const char* d) {
-        return VehiclesForPosition(v, Pipe(d, "6", "1", QuantityUnit::Metres, 100), "60");
+    const auto uncovered = [](VehicleKind v, double d) {
+        return VehiclesForPosition(v, Pipe(d, 6, "1", QuantityUnit::Metres, 100), "60");
     };
-    EXPECT_EQ(uncovered(VehicleKind::Platform, "219").problem, "нет норм погрузки");
-    EXPECT_EQ(uncovered(VehicleKind::StandardGondola, "508").problem, "нет норм погрузки");
-    EXPECT_TRUE(uncovered(VehicleKind::StandardGondola, "159").vehicles);
+    EXPECT_EQ(uncovered(VehicleKind::Platform, 219).problem, "нет норм погрузки");
+    EXPECT_EQ(uncovered(VehicleKind::StandardGondola, 508).problem, "нет норм погрузки");
+    EXPECT_TRUE(uncovered(VehicleKind::StandardGondola, 159).vehicles);
     // The platform's 1420 mm has no norm and no body to estimate from.
     EXPECT_FALSE(VehiclesForPosition(VehicleKind::Platform,
-                                     Pipe("1420", "16", "1", QuantityUnit::Metres, 100), "60")
+                                     Pipe(1420, 16, "1", QuantityUnit::Metres, 100), "60")
                      .vehicles);
     EXPECT_EQ(VehiclesForPosition(VehicleKind::StandardGondola,
-                                  Pipe("530", "8", "1", QuantityUnit::Metres, 100), "")
+                                  Pipe(530, 8, "1", QuantityUnit::Metres, 100), "")
                   .problem,
               "грузоподъёмность не задана");
 }
@@ -227,7 +226,7 @@ TEST(OfferFile, SavedAndReadBackTheSame) {
     offer.vatRate = "20";
     offer.vehicle = 3;
     offer.priceDate = "10.12.2026";
-    AddPosition(offer, Pipe("820", "9,5", "договорн", QuantityUnit::Pieces, 7));
+    AddPosition(offer, Pipe(820, 9.5, "договорн", QuantityUnit::Pieces, 7));
     const OfferRead read = ReadOfferFile(OfferFileText(offer));
     ASSERT_TRUE(read.offer) << read.problem;
     const Offer& back = *read.offer;

@@ -135,26 +135,20 @@ TEST(ComputeCost, NegotiablePriceHasNoCost) {
 }
 
 TEST(PositionOfGridRow, OnlyRowsThatShowAPosition) {
-    ControlRegistry registry;
-    StringGrid grid(registry, "Tabl");
-    grid.ColCount = 8;
-    grid.RowCount = 3;
-    grid.SetCell(0, 1, "n");
-    grid.SetCell(1, 1, "530");
-    grid.SetCell(2, 1, "8");
-    grid.SetCell(3, 1, "17Г1С");
-    grid.SetCell(4, 1, "ГОСТ 20295-85");
-    grid.SetCell(6, 1, "72000");
-    const auto position = PositionOfGridRow(grid, 1);
+    const auto position =
+        PositionOfGridRow({"n", "530", "8", "17Г1С", "ГОСТ 20295-85", "", "72000", ""});
     ASSERT_TRUE(position);
+    EXPECT_EQ(position->type, "n");
     EXPECT_EQ(position->diameter, "530");
     EXPECT_EQ(position->wall, "8");
     EXPECT_EQ(position->steel, "17Г1С");
     EXPECT_EQ(position->standard, "ГОСТ 20295-85");
     EXPECT_EQ(position->price, "72000");
-    EXPECT_FALSE(PositionOfGridRow(grid, 0));  // the heading
-    EXPECT_FALSE(PositionOfGridRow(grid, 2));  // no position
-    EXPECT_FALSE(PositionOfGridRow(grid, 3));  // beyond the rows
+    // The empty row of a filter that matches nothing, and no row at all.
+    EXPECT_FALSE(PositionOfGridRow({"", "", "", "", "", "", "", ""}));
+    EXPECT_FALSE(PositionOfGridRow({}));
+    // A row cut short reads its missing cells as empty.
+    EXPECT_EQ(PositionOfGridRow({"v", "219"})->price, "");
 }
 
 }  // namespace

@@ -20,8 +20,8 @@
 
 #include "app/UserActions.h"
 #include "app/Window.h"
-#include "common/Controls.h"
 #include "common/TempFolder.h"
+#include "controls/Controls.h"
 #include "files/QtFiles.h"
 #include "tests/unit/scenario/ProgramTexts.h"
 #include "tests/unit/scenario/RandomInput.h"

@@ -1,4 +1,4 @@
-#include "common/DialogWindows.h"
+#include "controls/DialogWindows.h"
 
 #include <algorithm>
 

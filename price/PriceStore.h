@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "price/CostState.h"
-
 namespace tesmarik {
 
 // What a price file holds at most; the reader keeps no more than this of a larger file.
@@ -41,17 +39,6 @@ struct PriceRow {
 // that matches).
 struct PriceStore {
     std::vector<PriceRow> rows;
-};
-
-// The price list in memory. The search conditions live in the five lists of the tab.
-struct PriceState {
-    PriceStore store;
-    CostState cost;  // of the position the cost window prices
-    // The file last said to be no price list (its path and last write), said once.
-    std::string toldNoPriceList;
-    // The conditions of the filter whose error was shown, while they stand unchanged: a key
-    // released over them shows it no more.
-    std::string refusedFilter;
 };
 
 }  // namespace tesmarik

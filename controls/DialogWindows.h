@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Controls.h"
+#include "controls/Controls.h"
 
 namespace tesmarik {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/Controls.h"
 #include "common/DateTime.h"
 #include "common/Text.h"
+#include "controls/Controls.h"
 
 namespace tesmarik {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/Controls.h"
+#include "controls/Controls.h"
 
 #include <cstdio>
 #include <stdexcept>

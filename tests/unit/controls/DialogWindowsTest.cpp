@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/DialogWindows.h"
+#include "controls/DialogWindows.h"
 
 namespace tesmarik {
 namespace {
