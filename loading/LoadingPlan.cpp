@@ -327,6 +327,16 @@ std::vector<Kind> Bundles(const std::vector<PlanItem>& items,
 
 }  // namespace
 
+PlanItem PlanItemOf(const LoadingQuery& query, long long pieces) {
+    const VehicleLoad load = LoadOfVehicle(query);
+    return {query.diameter,
+            query.wall,
+            query.length,
+            pieces,
+            static_cast<long long>(load.pieces),
+            load.body.tonnesPerMetre * load.length};
+}
+
 bool Nests(const PlanItem& inner, const PlanItem& outer, double clearance) {
     return outer.diameter - 2 * outer.wall - inner.diameter >= clearance &&
            outer.averageLength >= inner.averageLength;

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "loading/LoadingFigures.h"
+
 namespace tesmarik {
 
 // One size of a consignment that travels with others on vehicles of one kind.
@@ -50,6 +52,10 @@ struct LoadingPlan {
 // (the pieces of each size over what the body takes of it alone, added exactly) and their
 // mass is within the carrying capacity. The plan needs as few vehicles as it finds.
 LoadingPlan PlanLoading(const std::vector<PlanItem>& items, const PlanOptions& options);
+
+// A size as the plan takes it: the pipes one vehicle of the query takes of it alone, as
+// the loading tab counts them, and the mass of one pipe at the query's length.
+PlanItem PlanItemOf(const LoadingQuery& query, long long pieces);
 
 // Whether `inner` may travel inside `outer`: the host's inner diameter exceeds the
 // nested pipe's outer diameter by the clearance, and the host is at least as long.

@@ -185,5 +185,39 @@ TEST(LoadingPlan, SmallOffersNeedNoMoreThanTheExhaustiveSearchFinds) {
     EXPECT_GT(cases, 200);
 }
 
+TEST(LoadingPlan, OneSizeNeedsTheVehiclesTheLoadingTabShows) {
+    const double diameters[] = {57,  89,  108, 159, 219, 273,  325,  377,
+                                426, 530, 630, 720, 820, 1020, 1220, 1420};
+    std::mt19937 random(11122026);
+    int cases = 0;
+    for (int attempt = 0; attempt < 3000 && cases < 1500; ++attempt) {
+        LoadingQuery query;
+        const auto vehicle = static_cast<VehicleKind>(
+            std::uniform_int_distribution<int>(0, kVehicleCount - 1)(random));
+        query.vehicle = vehicle;
+        query.diameter = diameters[std::uniform_int_distribution<int>(0, 15)(random)];
+        query.wall = std::uniform_int_distribution<int>(3, 30)(random);
+        query.length = std::uniform_int_distribution<int>(60, 120)(random) / 10.0;
+        query.capacity = std::uniform_int_distribution<int>(20, 70)(random);
+        const auto volume = VolumeSourceOf(vehicle, query.diameter);
+        if (!volume || query.wall * 4 > query.diameter) {
+            continue;
+        }
+        query.volume = *volume;
+        const PlanItem item = PlanItemOf(query, std::uniform_int_distribution<int>(0, 300)(random));
+        if (item.perVehicle < 1) {
+            continue;
+        }
+        ++cases;
+        query.basis = QuantityBasis::Length;
+        query.quantity = static_cast<double>(item.pieces) * query.length;
+        const LoadingPlan plan = PlanLoading({item}, {query.capacity});
+        EXPECT_EQ(static_cast<double>(plan.vehicles.size()), ComputeLoading(query).totalVeh)
+            << query.diameter << "x" << query.wall << " " << item.pieces << " pipes on vehicle "
+            << static_cast<int>(vehicle);
+    }
+    EXPECT_GE(cases, 1000);
+}
+
 }  // namespace
 }  // namespace tesmarik
