@@ -52,10 +52,19 @@ public:
     void Click(QWidget* widget, QPoint at = {-1, -1});
     // The right mouse button, which opens a context menu.
     void RightClick(QWidget* widget, QPoint at = {-1, -1});
-    // Wheel notches over the widget: positive scrolls down, negative up.
+    void DoubleClick(QWidget* widget, QPoint at = {-1, -1});
     // The left button pressed at `from`, the pointer moved to `to`, the button released.
     void Drag(QWidget* widget, QPoint from, QPoint to);
+    // Wheel notches over the widget: positive scrolls down, negative up.
     void Wheel(QWidget* widget, int notches);
+    // A click at a point of the screen, such as a window manager's title bar.
+    void ClickScreen(QPoint at);
+    // The close button of the window's title bar: the window manager is asked to close it
+    // where there is one; without one, the window gets the request that a window manager
+    // sends (WM_DELETE_WINDOW).
+    void CloseWindow(QWidget* window);
+    // Whether a window manager runs on the display.
+    bool HasWindowManager();
 
     // A property of a top-level X window as the window manager reads it.
     std::string WindowProperty(unsigned long window, const char* name, const char* type);
