@@ -529,7 +529,7 @@ TEST_F(RandomSession, TheWindowOutlivesARandomSession) {
                 return Offer() == nullptr && QApplication::activeModalWidget() == nullptr &&
                        QApplication::activePopupWidget() == nullptr;
             });
-            if (noOffer && Below(OfferButtonsPressed() ? 12 : 2) == 0) {
+            if (noOffer && Below(OfferButtonsPressed() ? 5 : 2) == 0) {
                 OpenOfferFromGrid(user);
                 continue;
             }
