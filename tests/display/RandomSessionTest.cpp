@@ -255,7 +255,7 @@ protected:
             return;
         }
         const QString item =
-            OfferButtonsPressed() && Below(3) == 0 ? "Добавить в предложение…" : "Предложение…";
+            OfferButtonsPressed() && Below(2) == 0 ? "Добавить в предложение…" : "Предложение…";
         Note("offer-from-grid %d %s", row, item.toUtf8().constData());
         auto* menu =
             user.OnGui([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); });
@@ -267,8 +267,29 @@ protected:
             }
             return QPoint(-1, -1);
         });
-        if (on.x() >= 0) {
-            user.Click(menu, on);
+        if (on.x() < 0) {
+            return;
+        }
+        user.Click(menu, on);
+        // Mostly the position is added: a quantity typed into the cost window, then Enter.
+        if (item.startsWith("Добавить") && Below(4) > 0 &&
+            user.WaitFor(
+                [&] {
+                    QtBinding* cost = window_->Binding().DialogBinding("Form2");
+                    return cost != nullptr && cost->TopLevel()->isVisible();
+                },
+                2000)) {
+            QWidget* edit = user.OnGui([&]() -> QWidget* {
+                QtBinding* cost = window_->Binding().DialogBinding("Form2");
+                return cost != nullptr ? cost->WidgetOf("Edit1") : nullptr;
+            });
+            if (edit != nullptr) {
+                const std::string quantity = std::to_string(1 + Below(5000));
+                Note("offer-add %s", quantity.c_str());
+                user.Click(edit);
+                user.Type(quantity);
+                user.Key("Return");
+            }
         }
     }
 
