@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
@@ -64,7 +65,8 @@ const char* const kSellerAnswers =
 // A control the session acts on, named for the count of what it reached: the window's
 // title, the kind of widget, and its caption or its place among its kind.
 struct Control {
-    QWidget* widget = nullptr;
+    // Made on the program's thread, which may destroy the widget before the user acts.
+    QPointer<QWidget> widget;
     QString name;
     bool button = false;
 };
@@ -108,8 +110,9 @@ std::vector<Control> ControlsOf(QWidget* window) {
     return controls;
 }
 
-bool IsFileDialog(QWidget* w) {
-    return qobject_cast<QFileDialog*>(w) != nullptr || qobject_cast<QPrintDialog*>(w) != nullptr;
+bool IsFileDialog(const QPointer<QWidget>& w) {
+    return qobject_cast<QFileDialog*>(w.data()) != nullptr ||
+           qobject_cast<QPrintDialog*>(w.data()) != nullptr;
 }
 
 class RandomSession : public RealWindow {
@@ -195,8 +198,8 @@ protected:
     // What the user acts on now: an open popup, mostly the dialog in front, else any
     // visible window of the program (one under a modal dialog takes nothing: that too is
     // tried).
-    QWidget* PickWindow(XUser& user) {
-        return user.OnGui([&]() -> QWidget* {
+    QPointer<QWidget> PickWindow(XUser& user) {
+        return user.OnGui([&]() -> QPointer<QWidget> {
             if (QWidget* popup = QApplication::activePopupWidget(); popup && Below(10) > 0) {
                 return popup;
             }
@@ -249,7 +252,7 @@ protected:
         const int row = Below(4);
         const QPoint at =
             user.OnGui([&] { return grid->visualRect(grid->model()->index(row, 1)).center(); });
-        user.RightClick(grid->viewport(), at);
+        user.RightClick(user.OnGui([&] { return QPointer<QWidget>(grid->viewport()); }), at);
         if (!user.WaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
                           2000)) {
             return;
@@ -257,12 +260,14 @@ protected:
         const QString item =
             OfferButtonsPressed() && Below(2) == 0 ? "Добавить в предложение…" : "Предложение…";
         Note("offer-from-grid %d %s", row, item.toUtf8().constData());
-        auto* menu =
-            user.OnGui([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); });
+        const QPointer<QWidget> menu =
+            user.OnGui([] { return QPointer<QWidget>(QApplication::activePopupWidget()); });
         const QPoint on = user.OnGui([&] {
-            for (QAction* a : menu->actions()) {
-                if (a->text() == item) {
-                    return menu->actionGeometry(a).center();
+            if (auto* items = qobject_cast<QMenu*>(menu.data())) {
+                for (QAction* a : items->actions()) {
+                    if (a->text() == item) {
+                        return items->actionGeometry(a).center();
+                    }
                 }
             }
             return QPoint(-1, -1);
@@ -279,11 +284,11 @@ protected:
                     return cost != nullptr && cost->TopLevel()->isVisible();
                 },
                 2000)) {
-            QWidget* edit = user.OnGui([&]() -> QWidget* {
+            const QPointer<QWidget> edit = user.OnGui([&]() -> QPointer<QWidget> {
                 QtBinding* cost = window_->Binding().DialogBinding("Form2");
                 return cost != nullptr ? cost->WidgetOf("Edit1") : nullptr;
             });
-            if (edit != nullptr) {
+            if (!edit.isNull()) {
                 const std::string quantity = std::to_string(1 + Below(5000));
                 Note("offer-add %s", quantity.c_str());
                 user.Click(edit);
@@ -295,21 +300,29 @@ protected:
 
     // A file or print dialog: answered with a file of the session's folder, cancelled or
     // left with Esc; never clicked at random, which could write a file anywhere.
-    void AnswerFileDialog(XUser& user, QWidget* dialog) {
+    void AnswerFileDialog(XUser& user, const QPointer<QWidget>& dialog) {
         const int choice = Below(10);
         if (choice < 2) {
             Note("dialog-escape");
             user.Key("Escape");
             return;
         }
-        auto* box = user.OnGui([&] { return dialog->findChild<QDialogButtonBox*>(); });
-        if (choice < 3 && box != nullptr) {
+        const QPointer<QDialogButtonBox> box = user.OnGui([&] {
+            return QPointer<QDialogButtonBox>(dialog ? dialog->findChild<QDialogButtonBox*>()
+                                                     : nullptr);
+        });
+        if (choice < 3 && !box.isNull()) {
             Note("dialog-cancel");
-            user.Click(user.OnGui([&] { return box->button(QDialogButtonBox::Cancel); }));
+            user.Click(user.OnGui([&] {
+                return QPointer<QWidget>(box ? box->button(QDialogButtonBox::Cancel) : nullptr);
+            }));
             return;
         }
-        QWidget* accept = user.OnGui([&]() -> QWidget* {
-            if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+        const QPointer<QWidget> accept = user.OnGui([&]() -> QPointer<QWidget> {
+            if (dialog.isNull()) {
+                return nullptr;
+            }
+            if (auto* files = qobject_cast<QFileDialog*>(dialog.data())) {
                 const bool save = files->acceptMode() == QFileDialog::AcceptSave;
                 QString name = save ? files_.NameToSave(random_) : files_.FileToOpen(random_);
                 // The user goes to the session's folder, then types the name there (the
@@ -340,8 +353,9 @@ protected:
         });
         // The file dialog takes its folder in a while: its button stays disabled until the
         // chosen file shows there (for good, if it is not a file to open).
-        if (accept == nullptr ||
-            !user.WaitFor([&] { return accept->isEnabled() && accept->isVisible(); }, 3000)) {
+        if (accept.isNull() ||
+            !user.WaitFor([&] { return accept && accept->isEnabled() && accept->isVisible(); },
+                          3000)) {
             Note("dialog-escape");
             user.Key("Escape");
             return;
@@ -350,7 +364,7 @@ protected:
     }
 
     // One action on a window of the program.
-    void ActOn(XUser& user, QWidget* target) {
+    void ActOn(XUser& user, const QPointer<QWidget>& target) {
         const bool front = user.OnGui([&] {
             QWidget* modal = QApplication::activeModalWidget();
             return target == QApplication::activePopupWidget() || target == modal ||
@@ -359,7 +373,7 @@ protected:
         // A window behind, not blocked, is brought to the front first, as a click on it
         // does where a window manager runs.
         user.OnGui([&] {
-            if (front && QApplication::activePopupWidget() == nullptr &&
+            if (target && front && QApplication::activePopupWidget() == nullptr &&
                 QApplication::activeWindow() != target) {
                 if (target->isMinimized()) {
                     target->showNormal();
@@ -367,8 +381,11 @@ protected:
                 target->activateWindow();
             }
         });
-        const std::vector<Control> controls = user.OnGui([&] { return ControlsOf(target); });
-        Control control{target, user.OnGui([&] { return target->windowTitle(); }) + "/*", false};
+        const std::vector<Control> controls =
+            user.OnGui([&] { return target ? ControlsOf(target) : std::vector<Control>(); });
+        Control control{
+            target, user.OnGui([&] { return target ? target->windowTitle() : QString(); }) + "/*",
+            false};
         if (!controls.empty() && Below(10) > 0) {
             // Half the time something not yet pressed, buttons first: a user who tries
             // everything.
@@ -394,8 +411,8 @@ protected:
                     controls[static_cast<std::size_t>(Below(static_cast<int>(controls.size())))];
             }
         }
-        QWidget* w = control.widget;
-        const QSize size = user.OnGui([&] { return w->size(); });
+        const QPointer<QWidget> w = control.widget;
+        const QSize size = user.OnGui([&] { return w ? w->size() : QSize(); });
         const QPoint at(Below(size.width()), Below(size.height()));
         const std::string name = control.name.toStdString();
         if (front) {
@@ -420,9 +437,9 @@ protected:
             Note("wheel %s %d", name.c_str(), notches);
             user.Wheel(w, notches == 0 ? 1 : notches);
         } else if (kind < 52) {
-            const QSize whole = user.OnGui([&] { return target->size(); });
+            const QSize whole = user.OnGui([&] { return target ? target->size() : QSize(); });
             const QPoint to(Below(whole.width()), Below(whole.height()));
-            const QPoint from = user.OnGui([&] { return w->mapTo(target, at); });
+            const QPoint from = user.OnGui([&] { return w && target ? w->mapTo(target, at) : at; });
             Note("drag %d %d %d %d", from.x(), from.y(), to.x(), to.y());
             user.Drag(target, from, to);
         } else if (kind < 54) {
@@ -458,12 +475,15 @@ protected:
             user.Key(key, shift ? "Control_L+Shift_L" : "Control_L");
         } else if (kind < 99 || !user.HasWindowManager()) {
             Note("close-window %s",
-                 user.OnGui([&] { return target->windowTitle(); }).toUtf8().constData());
+                 user.OnGui([&] { return target ? target->windowTitle() : QString(); })
+                     .toUtf8()
+                     .constData());
             user.CloseWindow(target);
         } else {
             // Anywhere on the title bar: its buttons (minimise, maximise, close) among it.
-            const QRect frame = user.OnGui([&] { return target->frameGeometry(); });
-            const QRect inside = user.OnGui([&] { return target->geometry(); });
+            const QRect frame =
+                user.OnGui([&] { return target ? target->frameGeometry() : QRect(); });
+            const QRect inside = user.OnGui([&] { return target ? target->geometry() : QRect(); });
             if (inside.top() > frame.top()) {
                 const QPoint on(frame.left() + Below(frame.width()),
                                 frame.top() + Below(inside.top() - frame.top()));
@@ -554,7 +574,7 @@ TEST_F(RandomSession, TheWindowOutlivesARandomSession) {
                 OpenOfferFromGrid(user);
                 continue;
             }
-            QWidget* target = PickWindow(user);
+            const QPointer<QWidget> target = PickWindow(user);
             const bool fileDialog = user.OnGui([&] { return IsFileDialog(target); });
             if (fileDialog) {
                 if (user.OnGui([&] { return target == QApplication::activeModalWidget(); })) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QEventLoop>
 #include <QSemaphore>
 #include <QThread>
@@ -131,14 +132,17 @@ void XUser::Type(const std::string& text) {
     }
 }
 
-QPoint XUser::Global(QWidget* widget, QPoint at) {
+QPoint XUser::Global(const QPointer<QWidget>& widget, QPoint at) {
     return OnGui([widget, at] {
+        if (widget.isNull()) {
+            return QCursor::pos();
+        }
         const QPoint local = at.x() < 0 ? widget->rect().center() : at;
         return widget->mapToGlobal(local);
     });
 }
 
-void XUser::MoveTo(QWidget* widget, QPoint at) {
+void XUser::MoveTo(const QPointer<QWidget>& widget, QPoint at) {
     const QPoint p = Global(widget, at);
     XTestFakeMotionEvent(display_, -1, p.x(), p.y(), 0);
     XSync(display_, False);
@@ -152,17 +156,17 @@ void XUser::Button(unsigned int button) {
     Settle(60);
 }
 
-void XUser::Click(QWidget* widget, QPoint at) {
+void XUser::Click(const QPointer<QWidget>& widget, QPoint at) {
     MoveTo(widget, at);
     Button(1);
 }
 
-void XUser::RightClick(QWidget* widget, QPoint at) {
+void XUser::RightClick(const QPointer<QWidget>& widget, QPoint at) {
     MoveTo(widget, at);
     Button(3);
 }
 
-void XUser::DoubleClick(QWidget* widget, QPoint at) {
+void XUser::DoubleClick(const QPointer<QWidget>& widget, QPoint at) {
     MoveTo(widget, at);
     // Both clicks within the double-click interval: no settling between them.
     for (int i = 0; i < 2; ++i) {
@@ -174,7 +178,7 @@ void XUser::DoubleClick(QWidget* widget, QPoint at) {
     Settle(60);
 }
 
-void XUser::Drag(QWidget* widget, QPoint from, QPoint to) {
+void XUser::Drag(const QPointer<QWidget>& widget, QPoint from, QPoint to) {
     MoveTo(widget, from);
     XTestFakeButtonEvent(display_, 1, True, 0);
     XSync(display_, False);
@@ -192,7 +196,7 @@ void XUser::Drag(QWidget* widget, QPoint from, QPoint to) {
     Settle(60);
 }
 
-void XUser::Wheel(QWidget* widget, int notches) {
+void XUser::Wheel(const QPointer<QWidget>& widget, int notches) {
     MoveTo(widget);
     for (int i = 0; i < std::abs(notches); ++i) {
         Button(notches > 0 ? 5 : 4);
@@ -212,8 +216,12 @@ bool XUser::HasWindowManager() {
                 .empty();
 }
 
-void XUser::CloseWindow(QWidget* window) {
-    const ::Window id = OnGui([window] { return static_cast<::Window>(window->winId()); });
+void XUser::CloseWindow(const QPointer<QWidget>& window) {
+    const ::Window id =
+        OnGui([window] { return window.isNull() ? 0 : static_cast<::Window>(window->winId()); });
+    if (id == 0) {
+        return;
+    }
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = id;
