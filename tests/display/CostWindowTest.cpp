@@ -180,7 +180,7 @@ TEST_F(CostWindow, EscClosesAnOpenListBeforeTheWindow) {
         QPointer<QComboBox> walls =
             user.OnGui([&] { return qobject_cast<QComboBox*>(Dialog()->WidgetOf("ComboBox2")); });
         ASSERT_FALSE(walls.isNull());
-        user.Click(walls);
+        user.Click(walls.data());
         ASSERT_TRUE(user.WaitFor([&] { return walls->view()->isVisible(); })) << "the open list";
         user.Key("Escape");
         ASSERT_TRUE(user.WaitFor([&] { return walls.isNull() || !walls->view()->isVisible(); }))

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QEventLoop>
 #include <QSemaphore>
 #include <QThread>
@@ -131,14 +132,17 @@ void XUser::Type(const std::string& text) {
     }
 }
 
-QPoint XUser::Global(QWidget* widget, QPoint at) {
+QPoint XUser::Global(const QPointer<QWidget>& widget, QPoint at) {
     return OnGui([widget, at] {
+        if (widget.isNull()) {
+            return QCursor::pos();
+        }
         const QPoint local = at.x() < 0 ? widget->rect().center() : at;
         return widget->mapToGlobal(local);
     });
 }
 
-void XUser::MoveTo(QWidget* widget, QPoint at) {
+void XUser::MoveTo(const QPointer<QWidget>& widget, QPoint at) {
     const QPoint p = Global(widget, at);
     XTestFakeMotionEvent(display_, -1, p.x(), p.y(), 0);
     XSync(display_, False);
@@ -152,17 +156,29 @@ void XUser::Button(unsigned int button) {
     Settle(60);
 }
 
-void XUser::Click(QWidget* widget, QPoint at) {
+void XUser::Click(const QPointer<QWidget>& widget, QPoint at) {
     MoveTo(widget, at);
     Button(1);
 }
 
-void XUser::RightClick(QWidget* widget, QPoint at) {
+void XUser::RightClick(const QPointer<QWidget>& widget, QPoint at) {
     MoveTo(widget, at);
     Button(3);
 }
 
-void XUser::Drag(QWidget* widget, QPoint from, QPoint to) {
+void XUser::DoubleClick(const QPointer<QWidget>& widget, QPoint at) {
+    MoveTo(widget, at);
+    // Both clicks within the double-click interval: no settling between them.
+    for (int i = 0; i < 2; ++i) {
+        XTestFakeButtonEvent(display_, 1, True, 0);
+        XTestFakeButtonEvent(display_, 1, False, 0);
+        XSync(display_, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+    Settle(60);
+}
+
+void XUser::Drag(const QPointer<QWidget>& widget, QPoint from, QPoint to) {
     MoveTo(widget, from);
     XTestFakeButtonEvent(display_, 1, True, 0);
     XSync(display_, False);
@@ -180,12 +196,53 @@ void XUser::Drag(QWidget* widget, QPoint from, QPoint to) {
     Settle(60);
 }
 
-void XUser::Wheel(QWidget* widget, int notches) {
+void XUser::Wheel(const QPointer<QWidget>& widget, int notches) {
     MoveTo(widget);
     for (int i = 0; i < std::abs(notches); ++i) {
         Button(notches > 0 ? 5 : 4);
     }
     Settle(150);
+}
+
+void XUser::ClickScreen(QPoint at) {
+    XTestFakeMotionEvent(display_, -1, at.x(), at.y(), 0);
+    XSync(display_, False);
+    Settle(60);
+    Button(1);
+}
+
+bool XUser::HasWindowManager() {
+    return !WindowProperty(DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", "WINDOW")
+                .empty();
+}
+
+void XUser::CloseWindow(const QPointer<QWidget>& window) {
+    const ::Window id =
+        OnGui([window] { return window.isNull() ? 0 : static_cast<::Window>(window->winId()); });
+    if (id == 0) {
+        return;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = id;
+    event.xclient.format = 32;
+    if (HasWindowManager()) {
+        // As a pager asks (source 2): the window manager then closes it as its own button
+        // does.
+        event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+        event.xclient.data.l[0] = CurrentTime;
+        event.xclient.data.l[1] = 2;
+        XSendEvent(display_, DefaultRootWindow(display_), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    } else {
+        event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+        event.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display_, id, False, NoEventMask, &event);
+    }
+    XSync(display_, False);
+    Settle(100);
 }
 
 std::string XUser::WindowProperty(unsigned long window, const char* name, const char* type) {

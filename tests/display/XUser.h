@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -48,21 +49,32 @@ public:
     void Key(const std::string& name, const std::string& modifier = {});
     // ASCII text, a key per character.
     void Type(const std::string& text);
-    void MoveTo(QWidget* widget, QPoint at = {-1, -1});
-    void Click(QWidget* widget, QPoint at = {-1, -1});
+    void MoveTo(const QPointer<QWidget>& widget, QPoint at = {-1, -1});
+    void Click(const QPointer<QWidget>& widget, QPoint at = {-1, -1});
     // The right mouse button, which opens a context menu.
-    void RightClick(QWidget* widget, QPoint at = {-1, -1});
-    // Wheel notches over the widget: positive scrolls down, negative up.
+    void RightClick(const QPointer<QWidget>& widget, QPoint at = {-1, -1});
+    void DoubleClick(const QPointer<QWidget>& widget, QPoint at = {-1, -1});
     // The left button pressed at `from`, the pointer moved to `to`, the button released.
-    void Drag(QWidget* widget, QPoint from, QPoint to);
-    void Wheel(QWidget* widget, int notches);
+    void Drag(const QPointer<QWidget>& widget, QPoint from, QPoint to);
+    // Wheel notches over the widget: positive scrolls down, negative up.
+    void Wheel(const QPointer<QWidget>& widget, int notches);
+    // A click at a point of the screen, such as a window manager's title bar.
+    void ClickScreen(QPoint at);
+    // The close button of the window's title bar: the window manager is asked to close it
+    // where there is one; without one, the window gets the request that a window manager
+    // sends (WM_DELETE_WINDOW).
+    void CloseWindow(const QPointer<QWidget>& window);
+    // Whether a window manager runs on the display.
+    bool HasWindowManager();
 
     // A property of a top-level X window as the window manager reads it.
     std::string WindowProperty(unsigned long window, const char* name, const char* type);
 
 private:
     void RunOnGui(const std::function<void()>& f);
-    QPoint Global(QWidget* widget, QPoint at);
+    // Where a point of the widget is on the screen; where the pointer is, if the widget
+    // has gone meanwhile (a message box that closed).
+    QPoint Global(const QPointer<QWidget>& widget, QPoint at);
     void Button(unsigned int button);
 
     _XDisplay* display_ = nullptr;

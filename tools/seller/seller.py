@@ -38,6 +38,8 @@ Answers it must refuse, keeping the file it has:
 One server for all of them:
   by-path            the first segment of the path names the mode of that request:
                      /chunked/57223/downloader.php?... answers as --mode chunked does
+Or, with --rotate MODE,MODE,...: each request of the price list answers in the next mode
+of the list, round and round (a long session meets every answer in turn).
 
 With --run COMMAND... the server starts in the background, COMMAND runs with the
 server's address (127.0.0.1:PORT) in the environment variable TESMARIK_TEST_SELLER, and
@@ -105,6 +107,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if path != PRICE_PATH or query != PRICE_QUERY:
             self.send_body(200, "text/html; charset=utf-8", PAGE)
             return
+        if self.server.rotate:
+            with self.server.rotate_lock:
+                mode = self.server.rotate[self.server.rotate_next % len(self.server.rotate)]
+                self.server.rotate_next += 1
         price = self.server.price
         if mode == "normal":
             self.send_body(200, "text/csv; charset=windows-1251", price)
@@ -267,6 +273,8 @@ def main():
     parser.add_argument("--price", default=str(here / "sample-price.csv"),
                         help="the price file to serve (Windows-1251)")
     parser.add_argument("--mode", choices=MODES + ("by-path",), default="normal")
+    parser.add_argument("--rotate", type=lambda text: text.split(","), default=[],
+                        metavar="MODE,MODE,...", help="each price request in the next mode")
     parser.add_argument("--quiet", action="store_true", help="no request log")
     parser.add_argument("--run", nargs=argparse.REMAINDER, metavar="COMMAND",
                         help="run COMMAND with TESMARIK_TEST_SELLER set, then stop")
@@ -275,6 +283,12 @@ def main():
     server = http.server.ThreadingHTTPServer((args.host, args.port), Handler)
     server.daemon_threads = True
     server.mode = args.mode
+    unknown = [mode for mode in args.rotate if mode not in MODES]
+    if unknown:
+        parser.error("no such mode: " + ", ".join(unknown))
+    server.rotate = args.rotate
+    server.rotate_lock = threading.Lock()
+    server.rotate_next = 0
     server.price = pathlib.Path(args.price).read_bytes()
     server.quiet = args.quiet
     if args.run:
