@@ -50,6 +50,8 @@ public:
 
 private:
     void BeforeDialog() const;
+    // "Печать…" where no printer is installed.
+    bool OfferPdfInstead(const PrintedReport& report);
 
     QWidget* parent_ = nullptr;
     std::function<void()> beforeDialog_;
