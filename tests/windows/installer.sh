@@ -25,7 +25,7 @@ cp -a "$base/." "$WINEPREFIX/"
 rm -f "$WINEPREFIX/.tesmarik-ready"
 [ -n "$shots" ] && mkdir -p "$shots"
 # The windows' texts as a Windows program reads them.
-x86_64-w64-mingw32-gcc -municode -O2 -o "$work/window_texts.exe" "$here/window_texts.c"
+x86_64-w64-mingw32-gcc-posix -municode -O2 -o "$work/window_texts.exe" "$here/window_texts.c"
 
 failures=0
 check() {  # check WHAT COMMAND...
