@@ -28,10 +28,29 @@ rm -f "$WINEPREFIX/.tesmarik-ready"
 x86_64-w64-mingw32-gcc-posix -municode -O2 -o "$work/window_texts.exe" "$here/window_texts.c"
 
 failures=0
+passed=true  # whether the last check held
 check() {  # check WHAT COMMAND...
     local what=$1
     shift
-    if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+    if "$@"; then
+        echo "ok   $what"
+        passed=true
+    else
+        echo "FAIL $what"
+        failures=$((failures + 1))
+        passed=false
+    fi
+}
+# Waits until Wine's programs have ended; a window still open after a minute is a failure,
+# and is closed.
+settle() {
+    if ! timeout 60 wineserver -w; then
+        echo "FAIL a window stayed open:"
+        texts
+        failures=$((failures + 1))
+        wineserver -k 2>/dev/null || true
+        wineserver -w
+    fi
 }
 
 texts() { wine "$work/window_texts.exe" list 2>/dev/null | tr -d '\r'; }
@@ -52,10 +71,7 @@ wait_for() {
     return 1
 }
 click() {  # click WINDOW-TITLE CAPTION
-    if ! wine "$work/window_texts.exe" click "$1" "$2" 2>/dev/null; then
-        echo "FAIL no \"$2\" to click in \"$1\""
-        failures=$((failures + 1))
-    fi
+    check "\"$2\" clicked" wine "$work/window_texts.exe" click "$1" "$2"
 }
 shot() {
     [ -n "$shots" ] || return 0
@@ -101,39 +117,47 @@ title="Установка Тесмарик"
 # An older version, installed silently.
 if [ -n "$older" ]; then
     wine "$older" /S
-    wineserver -w
+    settle
     old_version=$(installed_version)
     check "the older version $old_version is installed" test -n "$old_version" -a "$old_version" != "$version"
 fi
 
 # The new version through its pages: over an older one it asks nothing and begins with
-# its welcome.
+# its welcome. A page that does not come ends the walk.
+install_through_pages() {
+    check "the installer opens on its welcome page" wait_for "Вас приветствует мастер установки Тесмарик"
+    $passed || return 0
+    check "the window is titled \"$title\", without a trailing blank" grep -qxF "window	$title" "$work/page.txt"
+    check "no question about the installed copy" \
+        bash -c '! grep -q "уже установлен\|already installed" "$1"' _ "$work/page.txt"
+    shot installer-1-welcome
+    click "$title" "Далее >"
+    check "the terms of use follow" wait_for "Условия использования программы «Тесмарик» $version"
+    check "no generic licence of CPack" bash -c '! grep -qi "cpack\|No license provided" "$1"' _ "$work/page.txt"
+    check "the terms list the licences with their files" grep -qF 'licenses\Qt\LGPL-3.txt' "$work/page.txt"
+    $passed || return 0
+    check "the branding line names the program and its version" \
+        grep -qP "^  Static\tТесмарик $version ?$" "$work/page.txt"
+    shot installer-2-terms
+    click "$title" "Принимаю"
+    check "the folder page" wait_for "Выбор папки установки"
+    $passed || return 0
+    shot installer-3-folder
+    click "$title" "Далее >"
+    check "the Start-menu page" wait_for 'Папка в меню "Пуск"'
+    $passed || return 0
+    shot installer-4-start-menu
+    click "$title" "Установить"
+    check "the last page offers to start the program" wait_for "Запустить Тесмарик"
+    $passed || return 0
+    shot installer-5-finish
+    click "$title" "Готово"
+    check "\"Готово\" starts the program" program_window_shown
+}
 wine "$installer" >/dev/null 2>&1 &
-check "the installer opens on its welcome page" wait_for "Вас приветствует мастер установки Тесмарик"
-check "the window is titled \"$title\", without a trailing blank" grep -qxF "window	$title" "$work/page.txt"
-check "no question about the installed copy" \
-    bash -c '! grep -q "уже установлен\|already installed" "$1"' _ "$work/page.txt"
-shot installer-1-welcome
-click "$title" "Далее >"
-check "the terms of use follow" wait_for "Условия использования программы «Тесмарик» $version"
-check "the terms list the licences with their files" grep -qF 'licenses\Qt\LGPL-3.txt' "$work/page.txt"
-check "no generic licence of CPack" bash -c '! grep -qi "cpack\|No license provided" "$1"' _ "$work/page.txt"
-check "the branding line names the program and its version" \
-    grep -qP "^  Static\tТесмарик $version ?$" "$work/page.txt"
-shot installer-2-terms
-click "$title" "Принимаю"
-check "the folder page" wait_for "Выбор папки установки"
-shot installer-3-folder
-click "$title" "Далее >"
-check "the Start-menu page" wait_for 'Папка в меню "Пуск"'
-shot installer-4-start-menu
-click "$title" "Установить"
-check "the last page offers to start the program" wait_for "Запустить Тесмарик"
-shot installer-5-finish
-click "$title" "Готово"
-check "\"Готово\" starts the program" program_window_shown
+install_through_pages
 wineserver -k 2>/dev/null || true
-wineserver -w
+settle
 check "the new version replaced the older one" test "$(installed_version)" = "$version"
 
 program_files=$WINEPREFIX/drive_c/Program\ Files/Tesmarik
@@ -146,7 +170,7 @@ check "Qt's platform plugin and Russian texts are installed" \
     test -f "$program_files/platforms/qwindows.dll" -a -f "$program_files/translations/qtbase_ru.qm"
 check "the licences are installed" test -f "$program_files/licenses/Qt/LGPL-3.txt"
 check "one uninstaller, the new one" \
-    test "$(find "$program_files" -maxdepth 1 -iname 'uninstall*.exe' | wc -l)" = 1
+    test "$(find "$program_files" -maxdepth 1 -iname 'uninstall*.exe' 2>/dev/null | wc -l)" = 1
 check "a desktop shortcut Тесмарик" test -n "$desktop_link"
 check "a Start-menu entry Тесмарик" test -n "$menu_link"
 check "the uninstaller is listed among the installed programs" \
@@ -155,15 +179,17 @@ check "the uninstaller is listed among the installed programs" \
 # The same version again: it asks in its own words, and "Отмена" leaves everything as it is.
 wine "$installer" >/dev/null 2>&1 &
 check "the same version asks whether to reinstall" wait_for "Тесмарик $version уже установлен"
-check "with the installer's own buttons \"Установить\" and \"Отмена\"" \
-    grep -qzP "Button\t&Установить\n  Button\tОтмена" "$work/page.txt"
-shot installer-6-reinstall
-click "$title" "Отмена"
-wineserver -w
+if $passed; then
+    check "with the installer's own buttons \"Установить\" and \"Отмена\"" \
+        grep -qzP "Button\t&Установить\n  Button\tОтмена" "$work/page.txt"
+    shot installer-6-reinstall
+    click "$title" "Отмена"
+fi
+settle
 check "\"Отмена\" leaves it installed" test -f "$program_files/tesmarik.exe" -a "$(installed_version)" = "$version"
 # Silently the same version is reinstalled without a question.
 wine "$installer" /S
-wineserver -w
+settle
 check "a silent run reinstalls it" test -f "$program_files/tesmarik.exe" -a "$(installed_version)" = "$version"
 
 # Started as a user starts it: through the desktop shortcut.
@@ -175,25 +201,31 @@ if [ -n "$desktop_link" ]; then
 fi
 
 # The uninstall through the uninstaller's own pages.
-uninstaller=$(find "$program_files" -maxdepth 1 -iname 'uninstall*.exe' | head -n 1)
-check "the uninstaller is there" test -n "$uninstaller"
-if [ -n "$uninstaller" ]; then
-    untitle="Удаление Тесмарик"
-    wine "$uninstaller" >/dev/null 2>&1 &
-    check "the uninstaller asks to confirm" wait_for "Удаление Тесмарик"
+uninstall_through_pages() {
+    local untitle="Удаление Тесмарик"
+    check "the uninstaller asks to confirm" wait_for "Нажмите кнопку \"Удалить\""
+    $passed || return 0
     check "it is titled \"$untitle\", without a trailing blank" grep -qxF "window	$untitle" "$work/page.txt"
+    $passed || return 0
     shot uninstaller-1-confirm
     click "$untitle" "Удалить"
     check "and removes the program" wait_for "Тесмарик удалён с компьютера"
+    $passed || return 0
     check "still titled \"$untitle\"" grep -qxF "window	$untitle" "$work/page.txt"
     shot uninstaller-2-done
     click "$untitle" "Готово"
+}
+uninstaller=$(find "$program_files" -maxdepth 1 -iname 'uninstall*.exe' 2>/dev/null | head -n 1 || true)
+check "the uninstaller is there" test -n "$uninstaller"
+if [ -n "$uninstaller" ]; then
+    wine "$uninstaller" >/dev/null 2>&1 &
+    uninstall_through_pages
     # The uninstaller copies itself away and runs from there; wait until it is done.
     for _ in $(seq 60); do
         [ -e "$program_files" ] || break
         sleep 0.5
     done
-    wineserver -w
+    settle
 fi
 
 # Every text of the installer's and the uninstaller's windows is Russian: no Latin word
