@@ -51,3 +51,6 @@ python3 tests/windows/real_window.py "$program" build-windows/tesmarik-scenario.
     build-windows/screenshots
 xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/installer.sh "$installer" \
     build-windows/older/tesmarik-0.0.1-win64-setup.exe build-windows/screenshots
+# Once more in a prefix as a Russian Windows has it, for a user named "Иван".
+TESMARIK_WINE_RUSSIAN=1 xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/installer.sh \
+    "$installer" build-windows/older/tesmarik-0.0.1-win64-setup.exe build-windows/screenshots/ru
