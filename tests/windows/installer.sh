@@ -4,8 +4,8 @@
 # read back and photographed), the program started from the last page and from the
 # desktop shortcut, the same version run again (it asks, and is left alone), then the
 # uninstall through the uninstaller's own pages. After it the prefix holds what it held
-# before: its files, the Start menu, and the keys under Software of HKLM and HKCU (the
-# price file aside, which is the user's, and Wine's own logs and caches).
+# before: its files, the Start menu, and the keys under Software of HKLM and HKCU (Wine's
+# own aside), a price file of the user's included.
 #   tests/windows/installer.sh INSTALLER.exe [OLDER-INSTALLER.exe [SCREENSHOTS]]
 # (needs a display: run under xvfb-run). OLDER-INSTALLER is the same program packed as an
 # older version.
@@ -110,7 +110,7 @@ snapshot() {
 start_menu() { find "$WINEPREFIX/drive_c" -path '*Start Menu*' | sort; }
 
 # The user's price file, which no installer or uninstaller may touch.
-price_file=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -path '*/AppData/Local' | head -n 1)/tesmarik/1.csv
+price_file=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -path '*/AppData/Local' -print -quit)/tesmarik/1.csv
 mkdir -p "$(dirname "$price_file")"
 printf 'the user\r\n' >"$price_file"
 price_kept() { [ "$(cat "$price_file" 2>/dev/null)" = $'the user\r' ]; }
