@@ -89,6 +89,54 @@ tesmarik_runtime_files("${runtime_files}" STRIP)
 tesmarik_runtime_files("${runtime_texts}" COPY)
 add_custom_target(tesmarik_runtime ALL DEPENDS ${runtime_outputs})
 
+# The seller's terms of use, shown by the installer before it installs: the licence texts
+# laid out above are listed in them with their files, each under its library's name.
+set(licence_names
+    Qt "Qt 6 (окно, печать, PDF) — GNU LGPL 3"
+    curl "curl (загрузка прайс-листа) — лицензия curl"
+    libxlsxwriter "libxlsxwriter (файлы Excel) — лицензия BSD"
+    zlib "zlib (сжатие файлов Excel) — лицензия zlib"
+    mingw-w64 "mingw-w64 (среда выполнения Windows) — лицензии ZPL, MIT и другие"
+    gcc-runtime "библиотеки GCC (среда выполнения C++) — GNU GPL 3 с исключением для библиотек")
+set(TESMARIK_SHIPPED_LICENCES "")
+list(LENGTH licence_names licence_count)
+math(EXPR licence_last "${licence_count} - 1")
+foreach(i RANGE 0 ${licence_last} 2)
+    math(EXPR j "${i} + 1")
+    list(GET licence_names ${i} folder)
+    list(GET licence_names ${j} caption)
+    set(files "")
+    foreach(place IN LISTS runtime_texts)
+        if(place MATCHES "^licenses/${folder}/")
+            string(REPLACE "/" "\\" place "${place}")
+            list(APPEND files ${place})
+        endif()
+    endforeach()
+    if(files)
+        list(JOIN files ", " files)
+        string(APPEND TESMARIK_SHIPPED_LICENCES "   • ${caption}: ${files}\n")
+    endif()
+endforeach()
+set(TESMARIK_WINDOWS_TERMS ${CMAKE_BINARY_DIR}/packaging/terms.txt)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/terms.txt.in ${TESMARIK_WINDOWS_TERMS}
+    @ONLY NEWLINE_STYLE CRLF)
+
+# The installer's pictures, drawn from the logo by the tool that draws the icon: the side
+# picture of the first and the last page, and the header picture of the other pages.
+set(TESMARIK_INSTALLER_SIDE ${CMAKE_BINARY_DIR}/packaging/installer-side.bmp)
+set(TESMARIK_INSTALLER_HEADER ${CMAKE_BINARY_DIR}/packaging/installer-header.bmp)
+add_custom_command(OUTPUT ${TESMARIK_INSTALLER_SIDE} ${TESMARIK_INSTALLER_HEADER}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            ${TESMARIK_RENDER_PICTURE} info-installer-side 164 314 ${TESMARIK_INSTALLER_SIDE}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            ${TESMARIK_RENDER_PICTURE} info-installer-header 150 57 ${TESMARIK_INSTALLER_HEADER}
+    DEPENDS ${TESMARIK_RENDER_PICTURE_DEPENDS}
+    COMMENT "Drawing the installer's pictures"
+    VERBATIM)
+add_custom_target(tesmarik_installer_pictures ALL
+    DEPENDS ${TESMARIK_INSTALLER_SIDE} ${TESMARIK_INSTALLER_HEADER})
+
 install(TARGETS tesmarik RUNTIME DESTINATION .)
 install(TARGETS tesmarik-download LIBRARY DESTINATION .)
 
@@ -104,27 +152,23 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/packaging/windows/cpack-per-ge
 # The zip unpacks into a folder of its own, which runs from wherever it is put.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 
-# The installer: Russian texts (our template), Program Files, a Start-menu entry and a
-# desktop shortcut "Тесмарик", an uninstaller listed among the installed programs.
+# The installer (our template, packaging/windows/NSIS.template.in): Russian texts, the
+# terms of use, Program Files, a Start-menu entry and a desktop shortcut "Тесмарик", an
+# uninstaller listed among the installed programs.
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/packaging/windows)
-set(CPACK_NSIS_PACKAGE_NAME "Тесмарик")
 set(CPACK_NSIS_DISPLAY_NAME "Тесмарик")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tesmarik)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tesmarik)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_PACKAGE_EXECUTABLES tesmarik "Тесмарик")
 set(CPACK_NSIS_MUI_ICON ${TESMARIK_WINDOWS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${TESMARIK_WINDOWS_ICON})
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${TESMARIK_INSTALLER_SIDE})
+set(CPACK_NSIS_MUI_HEADERIMAGE ${TESMARIK_INSTALLER_HEADER})
+set(CPACK_RESOURCE_FILE_LICENSE ${TESMARIK_WINDOWS_TERMS})
 set(CPACK_NSIS_INSTALLED_ICON_NAME tesmarik.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT https://${TESMARIK_SELLER_HOST}/)
 set(CPACK_NSIS_CONTACT info@${TESMARIK_SELLER_HOST})
-set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
-set(CPACK_NSIS_CREATE_ICONS_EXTRA
-    "CreateShortCut '$DESKTOP\\\\Тесмарик.lnk' '$INSTDIR\\\\tesmarik.exe'")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$DESKTOP\\\\Тесмарик.lnk'")
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 set(CPACK_GENERATOR NSIS ZIP)
 include(CPack)

@@ -115,6 +115,41 @@ void PaintLogo(QPainter& painter) {
     painter.drawText(QRectF(16, 16, 68, 68), Qt::AlignCenter, "Т");
 }
 
+// The installer's side picture, 164 x 314, on its first and last page: the logo on a navy
+// panel, the name under it and a stack of pipes at the foot.
+void PaintInstallerSide(QPainter& painter) {
+    QLinearGradient panel(0, 0, 0, 314);
+    panel.setColorAt(0.0, kDeepBlue);
+    panel.setColorAt(1.0, QColor(70, 110, 160));
+    painter.fillRect(QRectF(0, 0, 164, 314), panel);
+
+    painter.save();
+    painter.translate(27, 36);
+    painter.scale(1.1, 1.1);
+    PaintLogo(painter);
+    painter.restore();
+
+    painter.setFont(PixelFont(22, true));
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, 160, 164, 30), Qt::AlignCenter, "Тесмарик");
+    painter.setFont(PixelFont(12, false));
+    painter.setPen(kSteelLight);
+    painter.drawText(QRectF(0, 188, 164, 20), Qt::AlignCenter, "трубный калькулятор");
+
+    PipeStack(painter, QPointF(38, 300), 11, 4);
+}
+
+// The installer's header picture, 150 x 57, right of the page's title: the logo at the
+// right edge of the white header.
+void PaintInstallerHeader(QPainter& painter) {
+    painter.fillRect(QRectF(0, 0, 150, 57), Qt::white);
+    painter.save();
+    painter.translate(97, 3.5);
+    painter.scale(0.5, 0.5);
+    PaintLogo(painter);
+    painter.restore();
+}
+
 }  // namespace
 
 bool PaintInfoPicture(QPainter& painter, const QRect& area, const std::string& name) {
@@ -127,6 +162,12 @@ bool PaintInfoPicture(QPainter& painter, const QRect& area, const std::string& n
     } else if (name == "info-logo") {
         UseDesignSize(painter, area, 100, 100);
         PaintLogo(painter);
+    } else if (name == "info-installer-side") {
+        UseDesignSize(painter, area, 164, 314);
+        PaintInstallerSide(painter);
+    } else if (name == "info-installer-header") {
+        UseDesignSize(painter, area, 150, 57);
+        PaintInstallerHeader(painter);
     } else {
         known = false;
     }

@@ -1,6 +1,7 @@
 // tesmarik-render-picture NAME WIDTH HEIGHT OUT.png: draws one of the window's pictures
 // into a PNG file, to look at a drawing without opening the window. With OUT.ico it
-// writes a Windows icon instead: the picture at each usual icon size up to WIDTH.
+// writes a Windows icon instead: the picture at each usual icon size up to WIDTH; with
+// OUT.bmp an opaque 24-bit bitmap on white, as installers take their pictures.
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
@@ -17,10 +18,12 @@
 
 namespace {
 
-// Transparent where the drawing leaves the background: an icon on a dark panel.
-std::optional<QImage> Draw(const char* name, int width, int height) {
+// Transparent where the drawing leaves the background (an icon on a dark panel), unless
+// a ground is given.
+std::optional<QImage> Draw(const char* name, int width, int height,
+                           const QColor& ground = Qt::transparent) {
     QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    image.fill(ground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!tesmarik::PaintPicture(painter, image.rect(), name)) {
@@ -101,10 +104,13 @@ int main(int argc, char** argv) {
     if (out.size() > 4 && out.compare(out.size() - 4, 4, ".ico") == 0) {
         return WriteIcon(argv[1], std::atoi(argv[2]), argv[4]) ? 0 : 1;
     }
-    const std::optional<QImage> image = Draw(argv[1], std::atoi(argv[2]), std::atoi(argv[3]));
+    const bool bitmap = out.size() > 4 && out.compare(out.size() - 4, 4, ".bmp") == 0;
+    const std::optional<QImage> image = Draw(argv[1], std::atoi(argv[2]), std::atoi(argv[3]),
+                                             bitmap ? QColor(Qt::white) : QColor(Qt::transparent));
     if (!image) {
         std::fprintf(stderr, "no picture named %s\n", argv[1]);
         return 1;
     }
-    return image->save(argv[4]) ? 0 : 1;
+    // Qt writes a bitmap with 24 bits a pixel, as NSIS reads it, from an RGB32 image.
+    return (bitmap ? image->convertToFormat(QImage::Format_RGB32) : *image).save(argv[4]) ? 0 : 1;
 }

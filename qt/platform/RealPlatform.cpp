@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTreeView>
@@ -172,6 +174,9 @@ std::string RealPlatform::PastedText() {
 
 bool RealPlatform::Print(const PrintedReport& report) {
     BeforeDialog();
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        return OfferPdfInstead(report);
+    }
     QPrinter printer(QPrinter::HighResolution);
     // The print dialog proposes the document's name for a print to a file, less what
     // follows its last dot: a name with the extension keeps the date's year.
@@ -193,6 +198,29 @@ bool RealPlatform::Print(const PrintedReport& report) {
     if (!PaintReport(printer, report)) {
         throw Error("Printer selected is not valid");
     }
+    return true;
+}
+
+// With no printer the print dialog could only print into a file of its own choosing (or,
+// on Windows, not open at all): the user is told, and offered the program's own PDF.
+bool RealPlatform::OfferPdfInstead(const PrintedReport& report) {
+    QMessageBox box(QMessageBox::Information, kProgramTitle,
+                    QString::fromUtf8("На этом компьютере не установлен ни один принтер.\n\n"
+                                      "Документ можно сохранить в PDF, а напечатать позже."),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* pdf =
+        box.addButton(QString::fromUtf8("Сохранить в PDF…"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(pdf);
+    box.exec();
+    if (box.clickedButton() != pdf) {
+        return false;
+    }
+    const std::optional<std::string> path = SaveDialog(SaveDialogRequest{"PDF|*.pdf", "pdf"});
+    if (!path) {
+        return false;
+    }
+    WritePdf(*path, report);
     return true;
 }
 

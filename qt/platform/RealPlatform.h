@@ -53,6 +53,8 @@ public:
 private:
     void BeforeDialog() const;
     QWidget* DialogOwner() const;
+    // "Печать…" where no printer is installed.
+    bool OfferPdfInstead(const PrintedReport& report);
 
     QWidget* parent_ = nullptr;
     std::function<void()> beforeDialog_;

@@ -1,11 +1,17 @@
 // The context menu of the reports on the real display: the program's own Russian menu in
-// place of the desktop's, the clipboard of the X server, and the print dialog.
+// place of the desktop's, the clipboard of the X server, and the print dialog, or with no
+// printer installed the PDF offered in its place.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTextCursor>
 
@@ -47,6 +53,16 @@ protected:
         ASSERT_NE(at, QPoint(-1, -1)) << caption.toStdString();
         user.Click(user.OnGui([] { return static_cast<QWidget*>(OpenMenu()); }), at);
         ASSERT_TRUE(user.WaitFor([] { return OpenMenu() == nullptr; }));
+    }
+
+    void ShowLoadingReport(XUser& user) {
+        ClickTab(user, 1);
+        Act(user, [](Window& w) {
+            ChooseLoadingPipe(w);
+            ClickControl(w, w.form.Button2);
+            ClickControl(w, w.form.BitBtn2);
+        });
+        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); }));
     }
 
     void ShowWorkedExampleLog(XUser& user) {
@@ -113,14 +129,11 @@ TEST_F(ReportMenu, CopyTakesTheUsersSelection) {
 // "Печать…" opens Qt's print dialog in Russian over the window; Esc cancels it, and
 // nothing else is shown.
 TEST_F(ReportMenu, ThePrintDialogOpensInRussianAndEscCancelsIt) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        GTEST_SKIP() << "no printer is installed: the PDF is offered instead";
+    }
     RunAsUser([&](XUser& user) {
-        ClickTab(user, 1);
-        Act(user, [](Window& w) {
-            ChooseLoadingPipe(w);
-            ClickControl(w, w.form.Button2);
-            ClickControl(w, w.form.BitBtn2);
-        });
-        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); }));
+        ShowLoadingReport(user);
         const auto before = Dialogs(user).size();
         Choose(user, "Memo3", "Печать…");
         ASSERT_TRUE(user.WaitFor([] { return OpenDialog() != nullptr; }));
@@ -137,6 +150,51 @@ TEST_F(ReportMenu, ThePrintDialogOpensInRussianAndEscCancelsIt) {
         EXPECT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
         user.Settle(300);
         EXPECT_EQ(Dialogs(user).size(), before);
+    });
+}
+
+// With no printer installed, "Печать…" says so and offers "Сохранить в PDF…", which saves
+// the report through the save dialog; "Отмена" there ends it with nothing written.
+TEST_F(ReportMenu, WithNoPrinterThePdfIsOfferedInstead) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        GTEST_SKIP() << "a printer is installed: the print dialog opens";
+    }
+    ASSERT_TRUE(QDir(home_.path()).mkpath("Documents"));
+    RunAsUser([&](XUser& user) {
+        ShowLoadingReport(user);
+        for (const bool save : {false, true}) {
+            Choose(user, "Memo3", "Печать…");
+            ASSERT_TRUE(WaitForMessageBox(user));
+            const auto [text, buttons] = user.OnGui([] {
+                auto* box = qobject_cast<QMessageBox*>(OpenDialog());
+                QStringList captions;
+                for (const QAbstractButton* button : box->buttons()) {
+                    captions << button->text();
+                }
+                captions.sort();
+                return std::make_pair(box->text(), captions);
+            });
+            EXPECT_TRUE(text.startsWith("На этом компьютере не установлен ни один принтер."))
+                << text.toStdString();
+            EXPECT_EQ(buttons, QStringList({"Отмена", "Сохранить в PDF…"}));
+            if (!save) {
+                user.Key("Escape");
+                ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
+                continue;
+            }
+            // "Сохранить в PDF…" is the default button.
+            user.Key("Return");
+            ASSERT_TRUE(
+                user.WaitFor([] { return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr; }));
+            user.Settle(300);
+            user.Type("loading");
+            user.Key("Return");
+            ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
+        }
+        QFile pdf(home_.path() + "/Documents/loading.pdf");
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << pdf.fileName().toStdString();
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+        EXPECT_EQ(QDir(home_.path() + "/Documents").entryList(QDir::Files).size(), 1);
     });
 }
 

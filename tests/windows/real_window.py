@@ -52,6 +52,9 @@ TABS = [(80, 85), (235, 85), (335, 85), (395, 85)]
 
 failures = []
 
+# "Печать…" of a report's context menu, the third item.
+PRINT_ITEM = ("Down", "Down", "Down", "Return")
+
 
 def local_app_data(env):
     """Where %LOCALAPPDATA% of the test prefix lies on this machine."""
@@ -178,6 +181,56 @@ class Window:
         self.keys("Return")
 
 
+def embedded_fonts(pdf):
+    """The names of the fonts a PDF embeds, their subset tags left off."""
+    out = subprocess.run(["pdffonts", str(pdf)], capture_output=True, text=True).stdout
+    return sorted({line.split()[0].partition("+")[2] or line.split()[0]
+                   for line in out.splitlines()[2:] if line.split()})
+
+
+def print_without_printer(desktop, w, wid, work, shots):
+    """"Печать…" where no printer is installed says so and offers the PDF, which the save
+    dialog writes; the PDF embeds regular faces for regular text, as the Linux one does.
+    The message box's texts are read as Windows users copy them, with Ctrl+C (Qt draws
+    its widgets itself: Windows sees no controls in its windows)."""
+    # The window takes the keys again after the save dialog once it is clicked.
+    w.click(MASS["Memo4"])
+    w.click(MASS["Memo4"], button=3)
+    desktop.screenshot(shots / "wine-print-menu.png")
+    w.keys(*PRINT_ITEM)
+    time.sleep(3)
+    desktop.screenshot(shots / "wine-no-printer.png")
+    desktop.wait_dialog(wid)
+    w.keys("ctrl+c")
+    time.sleep(0.5)
+    box = desktop.clipboard()
+    check("\"Печать…\" says that no printer is installed",
+          "На этом компьютере не установлен ни один принтер." in box, box)
+    check("and offers \"Сохранить в PDF…\" beside \"Отмена\"",
+          "Сохранить в PDF…" in box and "Отмена" in box, box)
+    # "Сохранить в PDF…" is the default button; the save dialog follows the message box.
+    w.keys("Return")
+    time.sleep(1.5)
+    desktop.wait_dialog(wid)
+    time.sleep(1)
+    target = work / "log"
+    w.type("Z:" + str(target).replace("/", "\\"))
+    w.keys("Return")
+    pdf = target.with_suffix(".pdf")
+    for _ in range(20):
+        if pdf.exists():
+            break
+        time.sleep(0.5)
+    check("the log is saved as a PDF in place of printing", pdf.exists())
+    if pdf.exists():
+        fonts = embedded_fonts(pdf)
+        sans = [f for f in fonts if "Mono" not in f and "Courier" not in f]
+        check("the PDF embeds a regular and a bold face for the page's sans-serif texts",
+              any("Bold" in f for f in sans) and any("Bold" not in f for f in sans), fonts)
+    # The window takes the keys and the focus again once it is clicked.
+    w.click(MASS["Memo4"])
+
+
 def wine_environment():
     """The Wine settings the other scripts here share (wine-env.sh)."""
     out = subprocess.run(["bash", "-c", f"source {HERE / 'wine-env.sh'} && env -0"],
@@ -256,6 +309,7 @@ def main():
             check("the report has CR LF line ends", b"\r\n" in got and b"\n" not in
                   got.replace(b"\r\n", b""))
         desktop.screenshot(shots / "wine-tab0-lengths.png")
+        print_without_printer(desktop, w, wid, work, shots)
 
         # The price tab downloads the list from the stand-in seller.
         price_file = local_app_data(env) / "tesmarik" / "1.csv"

@@ -2,7 +2,8 @@
 # Builds the Windows program and tests it under Wine: every unit test program, scenario
 # script and PDF check through CTest (the same expected output as on Linux), the download
 # tests against the stand-in seller; then the installer and the zip, the real window of the
-# unpacked zip on Xvfb driven through the X server, and a silent install and uninstall.
+# unpacked zip on Xvfb driven through the X server, and the installer and the uninstaller
+# through their pages.
 # Needs the cross toolchain (packaging/windows/toolchain.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -25,6 +26,9 @@ timeout 60 tests/windows/wine-run.sh build-windows/bench/tesmarik-bench-empty.ex
 ctest --test-dir build-windows --output-on-failure -j "$(nproc)" --timeout 600
 
 (cd build-windows && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
+# The same program packed as an older version, which the installer's test upgrades.
+(cd build-windows && cpack -G NSIS -B older -D CPACK_PACKAGE_VERSION=0.0.1 \
+    -D CPACK_PACKAGE_FILE_NAME=tesmarik-0.0.1-win64 >/dev/null)
 version=$(sed -n 's/^project(tesmarik VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 installer=build-windows/tesmarik-$version-win64-setup.exe
 zip=build-windows/tesmarik-$version-win64.zip
@@ -45,4 +49,8 @@ unzip -q "$zip" -d "$unpacked"
 program=$(dirname "$(find "$unpacked" -name tesmarik.exe | head -n 1)")
 python3 tests/windows/real_window.py "$program" build-windows/tesmarik-scenario.exe \
     build-windows/screenshots
-xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/installer.sh "$installer"
+xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/installer.sh "$installer" \
+    build-windows/older/tesmarik-0.0.1-win64-setup.exe build-windows/screenshots
+# Once more in a prefix as a Russian Windows has it, for a user named "Иван".
+TESMARIK_WINE_RUSSIAN=1 xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/installer.sh \
+    "$installer" build-windows/older/tesmarik-0.0.1-win64-setup.exe build-windows/screenshots/ru

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix of the Windows tests once: a Windows 10 of its own, with the
 # window's fonts (Arial, Tahoma, MS Sans Serif) mapped to metric-compatible ones, so that
-# texts are laid out as a Windows desktop lays them out. Prints the prefix.
+# texts are laid out as a Windows desktop lays them out: copies of the Liberation fonts,
+# each face with a name of its own (prefix_fonts.py). Prints the prefix.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
-if [ -f "$WINEPREFIX/.tesmarik-ready" ]; then
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+ready() { [ -f "$WINEPREFIX/.tesmarik-ready" ] && [ -f "$fonts/MetricfontSans-Regular.ttf" ]; }
+if ready; then
     echo "$WINEPREFIX"
     exit 0
 fi
@@ -13,9 +16,10 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 # One maker at a time: tests started in parallel wait for the first.
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ ! -f "$WINEPREFIX/.tesmarik-ready" ]; then
+if ! ready; then
     # Without a display, wineboot must not try to open one.
     DISPLAY= wine wineboot -i >/dev/null 2>&1
+    python3 "$here/prefix_fonts.py" "$fonts"
     DISPLAY= wine reg import "$here/fonts.reg" >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.tesmarik-ready"
