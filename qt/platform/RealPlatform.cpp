@@ -216,7 +216,8 @@ bool RealPlatform::OfferPdfInstead(const PrintedReport& report) {
     if (box.clickedButton() != pdf) {
         return false;
     }
-    const std::optional<std::string> path = SaveDialog(SaveDialogRequest{"PDF|*.pdf", "pdf"});
+    const std::optional<std::string> path =
+        SaveDialog(SaveDialogRequest{"PDF|*.pdf", "pdf", report.fileName});
     if (!path) {
         return false;
     }
