@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -156,22 +157,47 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
             dialog->reject();
         });
         ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
-        // Printing to a file proposes the same name, the date's year kept.
+        // Printing to a file proposes the same name, the date's year kept: in the print
+        // dialog, or, with no printer installed, in the PDF offered in its place.
         user.Click(user.OnGui([&] { return Binding("Form3")->WidgetOf("Button2"); }));
-        ASSERT_TRUE(
-            user.WaitFor([] { return qobject_cast<QPrintDialog*>(OpenDialog()) != nullptr; }));
-        user.OnGui([&] {
-            auto* dialog = qobject_cast<QPrintDialog*>(OpenDialog());
-            QStringList files;
-            for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
-                if (edit->text().endsWith(".pdf")) {
-                    files << QFileInfo(edit->text()).fileName();
+        const std::string proposed = "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf";
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+            ASSERT_TRUE(WaitForMessageBox(user));
+            user.OnGui([] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text().contains("PDF")) {
+                        button->click();
+                        return;
+                    }
                 }
-            }
-            EXPECT_EQ(files.join('|').toStdString(),
-                      "КП " + Model().state.offer.offer.number + " ООО Клиент.pdf");
-            dialog->reject();
-        });
+                ADD_FAILURE() << "no button offers the PDF";
+            });
+            ASSERT_TRUE(
+                user.WaitFor([] { return qobject_cast<QFileDialog*>(OpenDialog()) != nullptr; }));
+            user.OnGui([&] {
+                auto* dialog = qobject_cast<QFileDialog*>(OpenDialog());
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                ASSERT_NE(name, nullptr);
+                EXPECT_EQ(name->text().toStdString(), proposed);
+                dialog->reject();
+            });
+        } else {
+            ASSERT_TRUE(
+                user.WaitFor([] { return qobject_cast<QPrintDialog*>(OpenDialog()) != nullptr; }));
+            user.OnGui([&] {
+                auto* dialog = qobject_cast<QPrintDialog*>(OpenDialog());
+                QStringList files;
+                for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                    if (edit->text().endsWith(".pdf")) {
+                        files << QFileInfo(edit->text()).fileName();
+                    }
+                }
+                EXPECT_EQ(files.join('|').toStdString(), proposed);
+                dialog->reject();
+            });
+        }
         ASSERT_TRUE(user.WaitFor([] { return OpenDialog() == nullptr; }));
 
         // Closing with changes not yet saved asks; "Нет" discards them and closes.
