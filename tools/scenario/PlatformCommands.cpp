@@ -70,7 +70,7 @@ void Download(ScriptContext& s, const CommandArgs& args) {
     if (!std::filesystem::is_regular_file(a[1])) {
         throw ScriptError("no file '" + a[1] + "'");
     }
-    s.platform.QueueDownload(std::filesystem::absolute(a[1]).string());
+    s.platform.QueueDownload(Utf8Text(std::filesystem::absolute(Utf8Path(a[1]))));
 }
 
 void Now(ScriptContext& s, const CommandArgs& args) {

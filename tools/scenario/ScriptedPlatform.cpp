@@ -117,12 +117,21 @@ void ScriptedPlatform::OpenAddress(const std::string& address) {
     out_ << "open: " << EscapeValue(address) << '\n';
 }
 
+std::filesystem::path Utf8Path(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8Text(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 bool CopyOver(const std::string& from, const std::string& to) {
     std::error_code error;
     // Removed first: on Windows, libstdc++ takes any two files of one drive for the same
     // file and refuses to copy one over the other.
-    std::filesystem::remove(to, error);
-    return std::filesystem::copy_file(from, to, error);
+    std::filesystem::remove(Utf8Path(to), error);
+    return std::filesystem::copy_file(Utf8Path(from), Utf8Path(to), error);
 }
 
 DownloadResult ScriptedPlatform::Download(const std::string& address, const std::string& path) {
@@ -194,7 +203,7 @@ void ScriptedPlatform::WriteSettingsFile(const std::string& text) {
     }
     const std::string path = SettingsFilePath(settingsFolder_);
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    std::filesystem::create_directories(Utf8Path(path).parent_path(), error);
     QtFiles::WriteText(path, text);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -86,6 +87,12 @@ private:
 
 // How the runner writes a value: CR, LF and backslash escaped, nothing else changed.
 std::string EscapeValue(const std::string& text);
+
+// A path of the file system from its UTF-8 text, and back: the runner's texts are UTF-8 on
+// every platform, where Windows takes a narrow path in its ANSI code page (a Cyrillic user
+// name in the temporary folder's path would not survive it).
+std::filesystem::path Utf8Path(const std::string& text);
+std::string Utf8Text(const std::filesystem::path& path);
 
 // Copies a file over another, which may exist; false when it cannot.
 bool CopyOver(const std::string& from, const std::string& to);

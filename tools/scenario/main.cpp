@@ -44,10 +44,10 @@ int main() {
     std::optional<QGuiApplication> gui;
     {
         tesmarik::ScriptedPlatform platform(
-            std::cout, (folder / "1.csv").string(),
+            std::cout, tesmarik::Utf8Text(folder / "1.csv"),
             seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
         // The user's settings start empty in each run and go with its folder.
-        platform.SetSettingsFolder(folder.string());
+        platform.SetSettingsFolder(tesmarik::Utf8Text(folder));
         platform.SetBeforePainting([&] {
             if (!gui) {
 #ifndef _WIN32
