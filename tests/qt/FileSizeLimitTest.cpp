@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/statvfs.h>
 
 #include <QDir>
 #include <QFile>
@@ -176,6 +178,73 @@ TEST(FileSizeLimit, EveryDocumentIsWrittenWholeOrNotAtAll) {
                 << "a save left a file behind";
         }
         QFile::remove(target);
+    }
+}
+
+// A disk really full, a small tmpfs left with 0 to 100 KiB free (root only, as CI runs):
+// each save fails with "на диске нет места" and leaves the earlier file byte for byte, or
+// writes the document whole.
+TEST(FullDisk, EveryDocumentIsWrittenWholeOrNotAtAll) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string mountPoint = folder.filePath("disk").toStdString();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(mountPoint)));
+    if (mount("tesmarik-full", mountPoint.c_str(), "tmpfs", 0, "size=512k") != 0) {
+        GTEST_SKIP() << "no small disk can be mounted here (needs root)";
+    }
+    struct Unmount {
+        std::string at;
+        ~Unmount() { umount(at.c_str()); }
+    } unmount{mountPoint};
+    const QString disk = QString::fromStdString(mountPoint);
+    const auto available = [&mountPoint] {
+        struct statvfs fs {};
+        statvfs(mountPoint.c_str(), &fs);
+        return static_cast<long long>(fs.f_bavail) * static_cast<long long>(fs.f_bsize);
+    };
+    RealPlatform platform;
+    const std::string earlier = "the earlier file, which a failed save leaves as it was\n";
+    for (const Document& document : Documents()) {
+        SCOPED_TRACE(document.name);
+        const QString target = disk + "/document";
+        document.write(platform, target.toStdString());
+        const long long size = QFileInfo(target).size();
+        QFile::remove(target);
+        for (long long free = 0; free <= 100 * 1024; free += 4096) {
+            SCOPED_TRACE(free);
+            {
+                QFile file(target);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(earlier.data(), static_cast<qint64>(earlier.size()));
+            }
+            {
+                QFile filler(disk + "/filler");
+                ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+                const QByteArray block(4096, 'x');
+                while (available() > free) {
+                    ASSERT_EQ(filler.write(block), block.size());
+                    ASSERT_TRUE(filler.flush());
+                }
+            }
+            std::string refusal;
+            try {
+                document.write(platform, target.toStdString());
+            } catch (const Error& e) {
+                refusal = e.Text();
+            }
+            // With no room at all there is no place even for the new file.
+            EXPECT_TRUE(free > 0 || !refusal.empty());
+            if (refusal.empty()) {
+                EXPECT_GE(free + static_cast<long long>(earlier.size()), size);
+                EXPECT_NEAR(static_cast<double>(QFileInfo(target).size()),
+                            static_cast<double>(size), 16);
+            } else {
+                EXPECT_NE(refusal.find("на диске нет места"), std::string::npos) << refusal;
+                EXPECT_EQ(Contents(target), earlier);
+            }
+            QFile::remove(disk + "/filler");
+            QFile::remove(target);
+        }
     }
 }
 
