@@ -55,24 +55,34 @@ protected:
         ASSERT_TRUE(user.WaitFor([] { return OpenMenu() == nullptr; }));
     }
 
+    // A tab's report shown: the tab in front, its example computed, the report's button.
+    void ShowReport(XUser& user, int tab, const std::function<void(Window&)>& compute,
+                    const char* memo) {
+        ClickTab(user, tab);
+        Act(user, compute);
+        ASSERT_TRUE(user.WaitFor([&] { return W(memo)->isVisible(); }));
+    }
+
     void ShowLoadingReport(XUser& user) {
-        ClickTab(user, 1);
-        Act(user, [](Window& w) {
-            ChooseLoadingPipe(w);
-            ClickControl(w, w.form.Button2);
-            ClickControl(w, w.form.BitBtn2);
-        });
-        ASSERT_TRUE(user.WaitFor([&] { return W("Memo3")->isVisible(); }));
+        ShowReport(
+            user, 1,
+            [](Window& w) {
+                ChooseLoadingPipe(w);
+                ClickControl(w, w.form.Button2);
+                ClickControl(w, w.form.BitBtn2);
+            },
+            "Memo3");
     }
 
     void ShowWorkedExampleLog(XUser& user) {
-        ClickTab(user, 0);
-        Act(user, [](Window& w) {
-            ChooseWorkedExample(w);
-            ClickControl(w, w.form.Button1);
-            ClickControl(w, w.form.BitBtn4);
-        });
-        ASSERT_TRUE(user.WaitFor([&] { return W("Memo4")->isVisible(); }));
+        ShowReport(
+            user, 0,
+            [](Window& w) {
+                ChooseWorkedExample(w);
+                ClickControl(w, w.form.Button1);
+                ClickControl(w, w.form.BitBtn4);
+            },
+            "Memo4");
     }
 };
 
