@@ -82,6 +82,13 @@ void WireOfferWindow(Window& w) {
     for (Edit* edit : {&f.Edit7, &f.Edit8, &f.Edit9, &f.Edit10, &f.Edit11, &f.Edit12}) {
         edit->OnChange = remembered;
     }
+    const Event loading = [&w, &f, &s] {
+        OfferLoadingChange(f, s);
+        RefreshOffer(w);
+    };
+    f.CheckBox1.OnClick = loading;
+    f.CheckBox2.OnClick = loading;
+    f.Edit13.OnChange = loading;
     f.ComboBox1.OnChange = [&w, &f, &s] {
         OfferComboBox1Change(f, s);
         RefreshOffer(w);

@@ -62,6 +62,8 @@ struct Workbook {
     // heading row (from 0; -1: none) opens every page.
     bool landscape = false;
     int headingRow = -1;
+    // Sheets that follow the first, each laid out as the first is (their title unused).
+    std::vector<Workbook> moreSheets;
 };
 
 }  // namespace tesmarik

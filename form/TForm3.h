@@ -55,7 +55,15 @@ struct OfferWindowControls {
     TESMARIK_CONTROL(Label, Label21);
     TESMARIK_CONTROL(Edit, Edit11);  // the manager's telephone
     TESMARIK_CONTROL(Label, Label22);
-    TESMARIK_CONTROL(Edit, Edit12);  // the manager's e-mail
+    TESMARIK_CONTROL(Edit, Edit12);         // the manager's e-mail
+    TESMARIK_CONTROL(GroupBox, GroupBox3);  // how the pipes are loaded
+    TESMARIK_CONTROL(CheckBox, CheckBox1);  // "Смешанная погрузка": sizes share vehicles
+    TESMARIK_CONTROL(CheckBox, CheckBox2);  // "Трубы в трубы"
+    TESMARIK_CONTROL(Label, Label23);
+    TESMARIK_CONTROL(Edit, Edit13);    // the clearance around a nested pipe, mm
+    TESMARIK_CONTROL(Label, Label24);  // the plan's vehicles, its lower bound, the saving
+    TESMARIK_CONTROL(Memo, Memo1);     // the plan: the vehicles and what each carries
+    TESMARIK_CONTROL(Image, Image1);   // each distinct load, filled by share and by mass
 };
 
 // The offer's window: a form of its own beside Form1, which stays usable while it is open.

@@ -5,6 +5,7 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "offer/OfferPlanSheet.h"
 #include "offer/SumInWords.h"
 #include "price/MoneyText.h"
 #include "price/PricePosition.h"
@@ -180,10 +181,12 @@ PrintedReport OfferReport(const Offer& offer, const OfferFigures& figures,
         report.table.foot = TableFoot(figures);
     }
     const OfferSummary summary = SummaryOf(offer, figures);
-    for (const std::string* line : {&summary.transport, &summary.priceDate}) {
-        if (!line->empty()) {
-            report.linesAfter.push_back(*line);
-        }
+    if (!summary.transport.empty()) {
+        report.linesAfter.push_back(summary.transport);
+    }
+    AddPlanToReport(report, PlanOffer(offer, figures, true));
+    if (!summary.priceDate.empty()) {
+        report.linesAfter.push_back(summary.priceDate);
     }
     report.linesAfter.emplace_back();
     for (const std::string& line : TermsLines(offer)) {
@@ -339,6 +342,9 @@ Workbook OfferWorkbook(const Offer& offer, const OfferFigures& figures,
     book.rows.push_back({});
     for (const std::string& line : after) {
         book.rows.push_back({Cell{}, line.empty() ? Cell{} : Cell::Text(line)});
+    }
+    if (const OfferPlan plan = PlanOffer(offer, figures, true); plan.shown) {
+        book.moreSheets.push_back(PlanSheet(offer, plan));
     }
     return book;
 }

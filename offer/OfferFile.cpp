@@ -24,6 +24,7 @@ struct OptionalKey {
     std::string Offer::*text = nullptr;
     std::string OfferTerms::*term = nullptr;
     std::string OfferManager::*manager = nullptr;
+    std::string OfferLoading::*loading = nullptr;
 };
 const OptionalKey kOptionalKeys[] = {
     {"грузоподъёмность", kOfferShortFieldMaxChars, &Offer::capacity},
@@ -34,7 +35,19 @@ const OptionalKey kOptionalKeys[] = {
     {"должность", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::position},
     {"телефон", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::phone},
     {"эл. почта", kOfferManagerMaxChars, nullptr, nullptr, &OfferManager::email},
+    {"зазор", kOfferShortFieldMaxChars, nullptr, nullptr, nullptr, &OfferLoading::clearance},
 };
+// The loading options, after the keys above: "да" or "нет".
+struct OptionalFlag {
+    const char* key;
+    bool OfferLoading::*flag;
+};
+const OptionalFlag kOptionalFlags[] = {
+    {"смешанная погрузка", &OfferLoading::mixed},
+    {"трубы в трубы", &OfferLoading::nesting},
+};
+constexpr const char* kYes = "да";
+constexpr const char* kNo = "нет";
 // The longest text of each key above, likewise; the position's texts come from the price
 // list, which holds no text longer than a line of the window.
 constexpr std::size_t kKeyMaxChars[] = {kOfferNumberMaxChars,     19,
@@ -45,9 +58,10 @@ constexpr std::size_t kKeyMaxChars[] = {kOfferNumberMaxChars,     19,
 // The offer's field of the key, for reading or for writing.
 template <typename AnOffer>
 auto& ValueOf(AnOffer& offer, const OptionalKey& key) {
-    return key.text   ? offer.*key.text
-           : key.term ? offer.terms.*key.term
-                      : offer.manager.*key.manager;
+    return key.text      ? offer.*key.text
+           : key.term    ? offer.terms.*key.term
+           : key.manager ? offer.manager.*key.manager
+                         : offer.loading.*key.loading;
 }
 
 constexpr const char* kPositionKey = "позиция";
@@ -240,6 +254,9 @@ std::string OfferFileText(const Offer& offer) {
     for (const OptionalKey& key : kOptionalKeys) {
         text += std::string(key.key) + "=" + Escaped(ValueOf(offer, key)) + "\n";
     }
+    for (const OptionalFlag& flag : kOptionalFlags) {
+        text += std::string(flag.key) + "=" + (offer.loading.*flag.flag ? kYes : kNo) + "\n";
+    }
     for (const OfferPosition& p : offer.positions) {
         const std::string fields[] = {p.type,
                                       ShowNumber(p.diameter),
@@ -311,6 +328,20 @@ OfferRead ReadOfferFile(const std::string& text) {
                 return damaged(i);
             }
             ValueOf(offer, optional) = fields->front();
+            ++i;
+        }
+    }
+    // A file that names no loading options was made before several sizes were loaded
+    // together: it opens loaded as it was, each size alone.
+    offer.loading.mixed = false;
+    for (const OptionalFlag& optional : kOptionalFlags) {
+        const std::string key = std::string(optional.key) + "=";
+        if (i < lines.size() && lines[i].compare(0, key.size(), key) == 0) {
+            const std::string value = lines[i].substr(key.size());
+            if (value != kYes && value != kNo) {
+                return damaged(i);
+            }
+            offer.loading.*optional.flag = value == kYes;
             ++i;
         }
     }

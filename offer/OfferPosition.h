@@ -42,6 +42,14 @@ struct OfferTerms {
 // which offers were counted with before they kept theirs.
 inline constexpr const char* kDefaultOfferCapacity = "60";
 
+// How the offer's pipes are loaded: several sizes in one vehicle, and pipes inside larger
+// ones (which a carrier or a client may forbid, hence off until asked for).
+struct OfferLoading {
+    bool mixed = true;
+    bool nesting = false;
+    std::string clearance = "20";  // mm, as typed: the least gap around a nested pipe
+};
+
 // The offer as the user builds it; what the offer file keeps.
 struct Offer {
     std::string number;  // proposed from the time the offer was started
@@ -54,6 +62,7 @@ struct Offer {
     std::string capacity = kDefaultOfferCapacity;  // t, as typed: the vehicle's capacity
     OfferTerms terms;
     OfferManager manager;
+    OfferLoading loading;
     std::vector<OfferPosition> positions;
 };
 

@@ -24,16 +24,16 @@ VehicleNeed VehiclesForPosition(VehicleKind vehicle, const OfferPosition& p,
                                 const std::string& capacityText) {
     const std::optional<VolumeSource> volume = VolumeSourceOf(vehicle, p.diameter);
     if (!volume) {
-        return {std::nullopt, "нет норм погрузки"};
+        return {std::nullopt, "нет норм погрузки", std::nullopt};
     }
     const std::optional<double> capacity = PositiveNumber(capacityText);
     if (!capacity) {
-        return {std::nullopt, "грузоподъёмность не задана"};
+        return {std::nullopt, "грузоподъёмность не задана", std::nullopt};
     }
 
     LoadingQuery query{vehicle, *volume, p.diameter, p.wall, p.averageLength, *capacity};
     if (LoadOfVehicle(query).pieces < 1) {
-        return {std::nullopt, "не помещается в ТС"};
+        return {std::nullopt, "не помещается в ТС", std::nullopt};
     }
     switch (p.unit) {
         case QuantityUnit::Tonnes:
@@ -50,7 +50,8 @@ VehicleNeed VehiclesForPosition(VehicleKind vehicle, const OfferPosition& p,
             query.quantity = PositionFigures(p).length;
             break;
     }
-    return {ComputeLoading(query).totalVeh, {}};
+    const LoadingFigures figures = ComputeLoading(query);
+    return {figures.totalVeh, {}, PlanItemOf(query, static_cast<long long>(figures.totCnt))};
 }
 
 std::optional<double> VehiclesByCapacity(double totalMass, const std::string& capacityText) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "loading/LoadingPlan.h"
 #include "loading/Vehicles.h"
 #include "offer/OfferPosition.h"
 
@@ -12,6 +13,8 @@ namespace tesmarik {
 struct VehicleNeed {
     std::optional<double> vehicles;
     std::string problem;  // "нет норм погрузки", said in the position's row
+    // The position as a loading plan takes it: its whole pipes, as the count above has them.
+    std::optional<PlanItem> item;
 };
 
 // The vehicles a consignment of the position's size and quantity needs, computed as the

@@ -14,6 +14,7 @@ bool PaintPicture(QPainter& painter, const QRect& area, const std::string& name)
 bool PaintInfoPicture(QPainter& painter, const QRect& area, const std::string& name);  // "info-"
 bool PaintMassPicture(QPainter& painter, const QRect& area, const std::string& name);  // "mass-"
 bool PaintLoadingPicture(QPainter& painter, const QRect& area,
-                         const std::string& name);  // "loading-"
+                         const std::string& name);                                     // "loading-"
+bool PaintPlanPicture(QPainter& painter, const QRect& area, const std::string& name);  // "plan-"
 
 }  // namespace tesmarik

@@ -31,6 +31,15 @@ namespace tesmarik {
 
 namespace {
 
+// The workbook's sheets in their order: the first, then the ones that follow it.
+std::vector<const Workbook*> SheetsOf(const Workbook& book) {
+    std::vector<const Workbook*> sheets{&book};
+    for (const Workbook& more : book.moreSheets) {
+        sheets.push_back(&more);
+    }
+    return sheets;
+}
+
 // The most characters a cell of a spreadsheet holds.
 constexpr std::size_t kCellMaxCharacters = 32767;
 
@@ -84,6 +93,23 @@ public:
         lxw_doc_properties properties{};
         properties.title = const_cast<char*>(book.title.c_str());
         workbook_set_properties(workbook_, &properties);
+        for (const Workbook* sheet : SheetsOf(book)) {
+            if (const lxw_error error = FillSheet(*sheet); error != LXW_NO_ERROR) {
+                return error;
+            }
+        }
+        return LXW_NO_ERROR;
+    }
+
+    // Writes the file; the library's error when it could not.
+    lxw_error Close() {
+        const lxw_error error = workbook_close(workbook_);
+        workbook_ = nullptr;
+        return error;
+    }
+
+private:
+    lxw_error FillSheet(const Workbook& book) {
         lxw_worksheet* sheet = workbook_add_worksheet(workbook_, book.sheetName.c_str());
         if (sheet == nullptr) {
             return LXW_ERROR_MEMORY_MALLOC_FAILED;
@@ -106,14 +132,6 @@ public:
         return LXW_NO_ERROR;
     }
 
-    // Writes the file; the library's error when it could not.
-    lxw_error Close() {
-        const lxw_error error = workbook_close(workbook_);
-        workbook_ = nullptr;
-        return error;
-    }
-
-private:
     static void SetUpPage(lxw_worksheet* sheet, const Workbook& book) {
         constexpr std::uint8_t kA4 = 9;
         worksheet_set_paper(sheet, kA4);
@@ -190,22 +208,25 @@ std::size_t Characters(const std::string& utf8) {
 
 // A text longer than a cell of a spreadsheet holds, in words: which cell, how it begins,
 // its length and the limit; none when every text fits.
-std::optional<std::string> TooLongText(const Workbook& workbook) {
-    for (std::size_t r = 0; r < workbook.rows.size(); ++r) {
-        const auto& row = workbook.rows[r];
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const WorkbookCell& cell = row[c];
-            if (cell.kind != WorkbookCell::Kind::Text) {
-                continue;
+std::optional<std::string> TooLongText(const Workbook& book) {
+    for (const Workbook* sheet : SheetsOf(book)) {
+        const Workbook& workbook = *sheet;
+        for (std::size_t r = 0; r < workbook.rows.size(); ++r) {
+            const auto& row = workbook.rows[r];
+            for (std::size_t c = 0; c < row.size(); ++c) {
+                const WorkbookCell& cell = row[c];
+                if (cell.kind != WorkbookCell::Kind::Text) {
+                    continue;
+                }
+                const std::size_t length = Characters(cell.text);
+                if (length <= kCellMaxCharacters) {
+                    continue;
+                }
+                const QString start = Q(cell.text).left(24).simplified();
+                return "текст ячейки " + ColumnLetters(c) + std::to_string(r + 1) + " (\"" +
+                       start.toStdString() + "…\") длиной " + std::to_string(length) +
+                       " знаков, а ячейка Excel вмещает не более 32 767";
             }
-            const std::size_t length = Characters(cell.text);
-            if (length <= kCellMaxCharacters) {
-                continue;
-            }
-            const QString start = Q(cell.text).left(24).simplified();
-            return "текст ячейки " + ColumnLetters(c) + std::to_string(r + 1) + " (\"" +
-                   start.toStdString() + "…\") длиной " + std::to_string(length) +
-                   " знаков, а ячейка Excel вмещает не более 32 767";
         }
     }
     return std::nullopt;

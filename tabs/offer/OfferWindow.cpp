@@ -4,6 +4,7 @@
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "loading/Vehicles.h"
+#include "offer/OfferPlan.h"
 #include "offer/OfferTerms.h"
 #include "offer/OfferTexts.h"
 #include "price/QuantityInput.h"
@@ -68,8 +69,10 @@ OfferCheck CheckOffer(const OfferState& s, const OfferFigures& figures) {
         note(figures.vatRate.problem);
     }
     check.blankTotals = !check.problem.empty();
-    // The terms stop the documents too, but leave the figures standing.
+    // The terms and the loading options stop the documents too, but leave the figures
+    // standing.
     note(OfferTermsProblem(s.offer));
+    note(LoadingProblem(s.offer, figures));
     return check;
 }
 
@@ -138,6 +141,17 @@ void ShowOffer(TForm3& f, const OfferState& s, const std::string& capacity) {
     f.Label13.Text = summary.transport;
     f.Label14.Text = summary.priceDate;
     f.Label7.Text = check.problem;
+
+    const OfferLoading& loading = offer.loading;
+    f.CheckBox1.Checked = loading.mixed;
+    f.CheckBox2.Checked = loading.nesting;
+    f.Edit13.Text = loading.clearance;
+    f.CheckBox2.Enabled = loading.mixed;
+    f.Edit13.Enabled = loading.mixed && loading.nesting;
+    const OfferPlan plan = PlanOffer(offer, figures, !check.blankTotals);
+    f.Label24.Text = plan.shown ? plan.transport : std::string();
+    f.Memo1.Lines = plan.shown ? PlanLines(plan) : std::vector<std::string>();
+    f.Image1.Picture = PlanPicture(plan);
 }
 
 void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, const Offer& fresh,
@@ -162,6 +176,10 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
         c.position.standard, c.position.price, unit,        *quantity.value,
         *length.value};
     Offer offer = s.started ? s.offer : fresh;
+    if (!s.started) {
+        // The loading options set in the empty window stay with the offer they start.
+        offer.loading = s.offer.loading;
+    }
     AddPosition(offer, position);
     if (!priceDate.empty()) {
         offer.priceDate = priceDate;
@@ -188,6 +206,16 @@ void OfferFieldsChange(const TForm3& f, OfferState& s) {
             *value = edit->Text;
             s.unsaved = true;
         }
+    }
+}
+
+void OfferLoadingChange(const TForm3& f, OfferState& s) {
+    OfferLoading& loading = s.offer.loading;
+    const OfferLoading shown{f.CheckBox1.Checked, f.CheckBox2.Checked, f.Edit13.Text};
+    if (shown.mixed != loading.mixed || shown.nesting != loading.nesting ||
+        shown.clearance != loading.clearance) {
+        loading = shown;
+        s.unsaved = true;
     }
 }
 

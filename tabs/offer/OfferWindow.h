@@ -36,6 +36,8 @@ void AddFromCostWindow(const TForm2& cost, const CostState& c, OfferState& s, co
 
 // The number, client, comment, VAT rate, terms, capacity or the manager typed.
 void OfferFieldsChange(const TForm3& f, OfferState& s);
+// "Смешанная погрузка", "Трубы в трубы" or the clearance changed.
+void OfferLoadingChange(const TForm3& f, OfferState& s);
 // Another vehicle chosen.
 void OfferComboBox1Change(const TForm3& f, OfferState& s);
 // A key typed into the grid: into the quantity of a position (replacing it, or at the end
