@@ -6,7 +6,7 @@ namespace tesmarik {
 
 OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(registry) {
     // The loading plan takes a column of its own right of the offer.
-    Form3.Place(nullptr, 0, 0, 1330, 610);
+    Form3.Place(nullptr, 0, 0, 1268, 610);
     Form3.Text = "Коммерческое предложение";
     Form3.Visible = false;
     Form3.Modal = false;
@@ -69,18 +69,19 @@ OfferWindowControls::OfferWindowControls(ControlRegistry& registry) : registry_(
     Label22.Place(&GroupBox2, 772, 22, 0, 0).Text = "E-mail:";
     Edit12.Place(&GroupBox2, 820, 18, 136, 21);
 
-    GroupBox3.Place(&Form3, 990, 10, 328, 560).Text = "Погрузка";
+    // Narrow enough for the whole window to fit a screen 1280 pixels wide.
+    GroupBox3.Place(&Form3, 988, 10, 270, 560).Text = "Погрузка";
     CheckBox1.Place(&GroupBox3, 10, 20, 200, 17).Text = "Смешанная погрузка";
     CheckBox2.Place(&GroupBox3, 10, 44, 120, 17).Text = "Трубы в трубы";
-    Label23.Place(&GroupBox3, 140, 46, 0, 0).Text = "зазор, мм:";
-    Edit13.Place(&GroupBox3, 206, 42, 50, 21);
-    Label24.Place(&GroupBox3, 10, 70, 308, 44);
+    Label23.Place(&GroupBox3, 130, 46, 0, 0).Text = "зазор, мм:";
+    Edit13.Place(&GroupBox3, 196, 42, 50, 21);
+    Label24.Place(&GroupBox3, 10, 70, 250, 44);
     Label24.AutoSize = false;
     Label24.WordWrap = true;
-    Memo1.Place(&GroupBox3, 10, 118, 308, 214);
+    Memo1.Place(&GroupBox3, 10, 118, 250, 214);
     Memo1.ReadOnly = true;
     Memo1.WordWrap = true;
-    Image1.Place(&GroupBox3, 10, 338, 308, 212);
+    Image1.Place(&GroupBox3, 10, 338, 250, 212);
 
     Edit1.MaxLength = kOfferNumberMaxChars;
     Edit2.MaxLength = kOfferClientMaxChars;

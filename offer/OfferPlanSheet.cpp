@@ -27,7 +27,7 @@ constexpr const char* kWhole = "#,##0";
 constexpr const char* kMass = "#,##0.000";
 constexpr const char* kPercent = "0%";
 // The drawing's size on the page, as the window shows it.
-constexpr int kPictureWidth = 308;
+constexpr int kPictureWidth = 250;
 constexpr int kPictureHeight = 212;
 
 Cell Whole(long long value) {

@@ -14,7 +14,7 @@ struct DrawnLoad {
     int mass = 0;   // % of the carrying capacity
 };
 
-constexpr double kWidth = 308;
+constexpr double kWidth = 250;
 constexpr double kHeight = 212;
 // More loads than this are listed in the plan's text; the drawing says how many more.
 constexpr int kDrawnLoads = 6;
