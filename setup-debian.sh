@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
           qt6-qpa-plugins qt6-translations-l10n libcurl4-openssl-dev libgl1-mesa-dev
-          fonts-dejavu-core fonts-liberation2 python3 libxlsxwriter-dev)
+          fonts-dejavu-core fonts-liberation2 python3 libxlsxwriter-dev libsqlite3-dev)
 if [ "${1:-}" = windows ]; then
     # mingw-w64 with posix threads, Debian's source packages unpacked with their patches
     # (dpkg-dev), the host Qt tools the cross Qt runs (moc, rcc, uic), GoogleTest's
