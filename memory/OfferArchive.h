@@ -32,12 +32,12 @@ std::int64_t RecordOffer(Database& db, const Offer& offer, std::optional<std::in
 
 // What the archive is searched by; an empty or missing part matches every offer.
 struct OfferQuery {
-    std::string client;            // a part of the client's name, capitals or not
-    std::string number;            // a part of the number
-    std::optional<DateTime> from;  // the days the offer was started, both included
-    std::optional<DateTime> to;
-    std::optional<double> diameter;  // mm: a position of this diameter
-    std::optional<double> wall;      // mm: ... and this wall
+    std::string client{};            // a part of the client's name, capitals or not
+    std::string number{};            // a part of the number
+    std::optional<DateTime> from{};  // the days the offer was started, both included
+    std::optional<DateTime> to{};
+    std::optional<double> diameter{};  // mm: a position of this diameter
+    std::optional<double> wall{};      // mm: ... and this wall
 };
 
 // The offers that match, the newest first.
