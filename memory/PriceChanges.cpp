@@ -115,7 +115,8 @@ PriceComparison ComparePriceLists(const PriceStore& older, const PriceStore& new
 }
 
 PriceComparison ComparePriceVersions(Database& db, std::int64_t olderId, std::int64_t newerId) {
-    return ComparePriceLists(LoadPriceVersion(db, olderId), LoadPriceVersion(db, newerId));
+    const auto lists = LoadPriceVersions(db, {olderId, newerId});
+    return ComparePriceLists(lists[0], lists[1]);
 }
 
 std::string ChangesSummary(const DateTime& since, const PriceChangeCounts& counts) {

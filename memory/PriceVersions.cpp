@@ -1,6 +1,7 @@
 #include "memory/PriceVersions.h"
 
 #include <cstdio>
+#include <map>
 
 #include "common/Error.h"
 #include "memory/RowList.h"
@@ -182,21 +183,40 @@ PriceRow LoadPriceRow(Database& db, std::int64_t rowId) {
 }
 
 PriceStore LoadPriceVersion(Database& db, std::int64_t id) {
-    PriceStore list;
+    return std::move(LoadPriceVersions(db, {id}).front());
+}
+
+std::vector<PriceStore> LoadPriceVersions(Database& db, const std::vector<std::int64_t>& ids) {
+    std::vector<std::vector<std::int64_t>> rowIds;
+    std::map<std::int64_t, PriceRow> rows;
+    for (const std::int64_t id : ids) {
+        rowIds.push_back(VersionRowIds(db, id));
+        for (const std::int64_t rowId : rowIds.back()) {
+            rows.emplace(rowId, PriceRow{});
+        }
+    }
+    // In the order of their ids: neighbouring rows lie on the same pages.
     Statement query(db, "SELECT fields FROM price_row WHERE id = ?");
-    for (const std::int64_t rowId : VersionRowIds(db, id)) {
+    for (auto& [rowId, row] : rows) {
         query.Reset();
         query.Bind(1, rowId);
         if (!query.Step()) {
             Damaged(db);
         }
-        auto row = DecodeRowFields(query.Blob(0));
-        if (!row) {
+        auto fields = DecodeRowFields(query.Blob(0));
+        if (!fields) {
             Damaged(db);
         }
-        list.rows.push_back(std::move(*row));
+        row = std::move(*fields);
     }
-    return list;
+    std::vector<PriceStore> lists(ids.size());
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        lists[i].rows.reserve(rowIds[i].size());
+        for (const std::int64_t rowId : rowIds[i]) {
+            lists[i].rows.push_back(rows.at(rowId));
+        }
+    }
+    return lists;
 }
 
 }  // namespace tesmarik

@@ -47,6 +47,8 @@ PriceVersion FindPriceVersion(Database& db, std::int64_t id);
 
 // The rows of a version, in its file's order.
 PriceStore LoadPriceVersion(Database& db, std::int64_t id);
+// The rows of several versions at once: a row they share is read once.
+std::vector<PriceStore> LoadPriceVersions(Database& db, const std::vector<std::int64_t>& ids);
 
 // The ids of a version's rows, and the rows behind ids; for the comparison and the history.
 std::vector<std::int64_t> VersionRowIds(Database& db, std::int64_t id);
