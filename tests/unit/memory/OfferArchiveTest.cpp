@@ -15,16 +15,15 @@ Offer MakeOffer(std::string number, DateTime started, std::string client,
     offer.client = std::move(client);
     offer.manager.name = "Иванов Иван Иванович";
     for (const auto& [diameter, wall] : sizes) {
-        OfferPosition p;
-        p.type = "n";
-        p.diameter = diameter;
-        p.wall = wall;
-        p.steel = "20";
-        p.standard = "ГОСТ 8732-78";
-        p.price = "78500";
-        p.quantity = 1000;
-        p.averageLength = 11.3;
-        offer.positions.push_back(p);
+        offer.positions.push_back(OfferPosition{.type = "n",
+                                                .diameter = diameter,
+                                                .wall = wall,
+                                                .steel = "20",
+                                                .standard = "ГОСТ 8732-78",
+                                                .price = "78500",
+                                                .unit = QuantityUnit::Metres,
+                                                .quantity = 1000,
+                                                .averageLength = 11.3});
     }
     return offer;
 }
