@@ -1,6 +1,9 @@
 #include "memory/Database.h"
 
 #include <sqlite3.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include <utility>
 
@@ -85,6 +88,16 @@ std::int64_t Database::LastInsertId() const {
 }
 
 void Database::Fail(int code) const {
+#ifndef _WIN32
+    // SQLite says SQLITE_FULL for a full disk, but a write refused by the process's
+    // file-size limit (EFBIG) is a plain write error by then, its errno gone: with such a
+    // limit set, that is what stopped the write. Windows has no such limit.
+    rlimit limit{};
+    if (code == SQLITE_IOERR_WRITE && getrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+        limit.rlim_cur != RLIM_INFINITY) {
+        code = SQLITE_FULL;
+    }
+#endif
     throw Error(FailureText(code, path_));
 }
 
