@@ -1,3 +1,6 @@
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 #include "common/Error.h"
@@ -6,9 +9,13 @@
 #include "tests/FileSizeLimit.h"
 #include "tests/unit/memory/MemoryTest.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
+#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
+extern char** environ;
 #endif
 
 namespace tesmarik {
@@ -107,54 +114,96 @@ TEST_F(FailedWrite, AFullDiskRollsTheWriteBackSaysSoAndLeavesTheDatabaseAsItWas)
     EXPECT_EQ(QueryInt(db, "SELECT count(*) FROM offer"), 2);
 }
 
-using TwoProcesses = MemoryTest;
-
-TEST_F(TwoProcesses, StoringAndRecordingAtOnceLoseNothing) {
+// This test program started again to run one test, as a second copy of the program would
+// run beside the first.
+std::string OwnProgram() {
 #ifdef _WIN32
-    GTEST_SKIP() << "no fork on Windows";
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
 #else
-    constexpr int kEach = 25;
+    return std::filesystem::read_symlink("/proc/self/exe").string();
+#endif
+}
+
+std::intptr_t StartCopy(const std::string& test) {
+    const std::string program = OwnProgram();
+    const std::string filter = "--gtest_filter=" + test;
+    const char* argv[] = {program.c_str(), filter.c_str(), "--gtest_also_run_disabled_tests",
+                          nullptr};
+#ifdef _WIN32
+    return _spawnv(_P_NOWAIT, program.c_str(), argv);
+#else
+    pid_t pid = -1;
+    return posix_spawn(&pid, program.c_str(), nullptr, nullptr, const_cast<char* const*>(argv),
+                       environ) == 0
+               ? pid
+               : -1;
+#endif
+}
+
+// The copy's exit status: 0 when its test passed.
+int WaitForCopy(std::intptr_t copy) {
+    int status = -1;
+#ifdef _WIN32
+    _cwait(&status, copy, 0);
+    return status;
+#else
+    waitpid(static_cast<pid_t>(copy), &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+void SetCopyVariable(const std::string& value) {
+#ifdef _WIN32
+    _putenv_s("TESMARIK_MEMORY_COPY", value.c_str());
+#else
+    setenv("TESMARIK_MEMORY_COPY", value.c_str(), 1);
+#endif
+}
+
+constexpr int kEachCopy = 25;
+
+// One copy of the program: stores lists and records offers, each its own, as fast as it can.
+// Run only by the test below, which names the copy and the folder: "2|/tmp/...".
+TEST(TwoProcesses, DISABLED_OneCopyOfTheProgram) {
+    const char* variable = std::getenv("TESMARIK_MEMORY_COPY");
+    ASSERT_TRUE(variable);
+    const std::string given = variable;
+    const int copy = given[0] - '0';
+    Database db = OpenMemory(given.substr(2), DateTime{}).db;
+    for (int i = 0; i < kEachCopy; ++i) {
+        // Every list differs from every other: each must become a version.
+        StorePriceList(db, ListPriced(copy * 100000 + i * 100, 200),
+                       DateTime{2026, 12, 11, copy, i, 0}, "copy " + std::to_string(copy));
+        RecordOffer(db, SmallOffer(std::to_string(copy) + "-" + std::to_string(i), i), std::nullopt,
+                    DateTime{});
+    }
+}
+
+using TwoCopies = MemoryTest;
+
+TEST_F(TwoCopies, StoringAndRecordingAtOnceLoseNothing) {
     // Both start on a folder with no database yet, as two copies of the program started
     // together would.
-    const auto work = [this](int copy) {
-        Database db = OpenMemory(DataFolder(), kNow).db;
-        for (int i = 0; i < kEach; ++i) {
-            // Every list differs from every other: each must become a version.
-            StorePriceList(db, ListPriced(copy * 100000 + i * 100, 200),
-                           DateTime{2026, 12, 11, copy, i, 0}, "copy " + std::to_string(copy));
-            RecordOffer(db, SmallOffer(std::to_string(copy) + "-" + std::to_string(i), i),
-                        std::nullopt, kNow);
-        }
-    };
-    pid_t children[2];
+    std::intptr_t copies[2];
     for (int copy = 0; copy < 2; ++copy) {
-        children[copy] = fork();
-        ASSERT_GE(children[copy], 0);
-        if (children[copy] == 0) {
-            int status = 0;
-            try {
-                work(copy + 1);
-            } catch (const Error& e) {
-                std::fprintf(stderr, "copy %d: %s\n", copy + 1, e.Text().c_str());
-                status = 1;
-            }
-            _exit(status);
-        }
+        SetCopyVariable(std::to_string(copy + 1) + "|" + DataFolder());
+        copies[copy] = StartCopy("TwoProcesses.DISABLED_OneCopyOfTheProgram");
+        ASSERT_NE(copies[copy], -1);
     }
-    for (const pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    SetCopyVariable("");
+    for (const std::intptr_t copy : copies) {
+        EXPECT_EQ(WaitForCopy(copy), 0);
     }
     Database db = Open();
     const auto versions = PriceVersions(db);
-    ASSERT_EQ(versions.size(), 2u * kEach);
+    ASSERT_EQ(versions.size(), 2u * kEachCopy);
     for (const PriceVersion& v : versions) {
         EXPECT_EQ(LoadPriceVersion(db, v.id).rows.size(), 200u);
     }
-    EXPECT_EQ(FindOffers(db, {}).size(), 2u * kEach);
-    EXPECT_EQ(FindOffers(db, {.client = "клиент 2-"}).size(), 1u * kEach);
-#endif
+    EXPECT_EQ(FindOffers(db, {}).size(), 2u * kEachCopy);
+    EXPECT_EQ(FindOffers(db, {.client = "клиент 2-"}).size(), 1u * kEachCopy);
 }
 
 }  // namespace
