@@ -27,6 +27,9 @@ MEMORY_STORE_TARGET_MS = 200.0
 MEMORY_COMPARE_PREFIX = "PriceMemory/Compare"
 MEMORY_COMPARE_TARGET_MS = 100.0
 MEMORY_YEAR_TARGET_MB = 30.0
+# Opening the year's database, its check included: the program does it once, at the start.
+MEMORY_OPEN = "PriceMemory/OpenYear"
+MEMORY_OPEN_TARGET_MS = 100.0
 
 
 def logic_rows(path):
@@ -67,7 +70,8 @@ def print_memory_table(path):
             year_mb = b["year_MB"]
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
         ms = b["real_time"] * scale
-        target = MEMORY_STORE_TARGET_MS if name == MEMORY_STORE else MEMORY_COMPARE_TARGET_MS
+        target = {MEMORY_STORE: MEMORY_STORE_TARGET_MS,
+                  MEMORY_OPEN: MEMORY_OPEN_TARGET_MS}.get(name, MEMORY_COMPARE_TARGET_MS)
         ok = ms <= target
         missed += 0 if ok else 1
         print(f"{name:<46} {ms:9.4f} ms {f'<= {target:.0f} ms':>10}  {'met' if ok else 'MISSED'}")

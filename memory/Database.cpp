@@ -208,6 +208,20 @@ void Transaction::Commit() {
     open_ = false;
 }
 
+ReadTransaction::ReadTransaction(Database& db) : db_(db) {
+    if (sqlite3_get_autocommit(db.Handle())) {
+        db_.Exec("BEGIN");
+        began_ = true;
+    }
+}
+
+ReadTransaction::~ReadTransaction() {
+    if (began_) {
+        // Nothing was written: ending it cannot lose anything.
+        sqlite3_exec(db_.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+    }
+}
+
 std::int64_t QueryInt(Database& db, std::string_view sql) {
     Statement query(db, sql);
     return query.Step() ? query.Int(0) : 0;

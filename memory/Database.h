@@ -83,6 +83,21 @@ private:
     bool open_ = true;
 };
 
+// One snapshot for several reads: what they read belongs together even while another copy
+// of the program writes, and the file is locked once rather than for each read. Inside a
+// transaction already, it adds nothing.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Database& db);
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+    ~ReadTransaction();
+
+private:
+    Database& db_;
+    bool began_ = false;
+};
+
 // The one integer a query such as "PRAGMA user_version" returns.
 std::int64_t QueryInt(Database& db, std::string_view sql);
 

@@ -126,6 +126,7 @@ std::string ChangesSummary(const DateTime& since, const PriceChangeCounts& count
 }
 
 std::vector<PricePoint> PriceHistory(Database& db, const PriceRowKey& key) {
+    const ReadTransaction snapshot(db);
     // The stored rows that are this row, in any version: a row is stored once for all.
     std::map<std::int64_t, PriceRow> rows;
     {

@@ -187,6 +187,7 @@ PriceStore LoadPriceVersion(Database& db, std::int64_t id) {
 }
 
 std::vector<PriceStore> LoadPriceVersions(Database& db, const std::vector<std::int64_t>& ids) {
+    const ReadTransaction snapshot(db);
     std::vector<std::vector<std::int64_t>> rowIds;
     std::map<std::int64_t, PriceRow> rows;
     for (const std::int64_t id : ids) {
