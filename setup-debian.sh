@@ -6,18 +6,18 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6network6
           qt6-qpa-plugins qt6-translations-l10n libcurl4-openssl-dev libgl1-mesa-dev
-          fonts-dejavu-core fonts-liberation2 python3 libxlsxwriter-dev)
+          fonts-dejavu-core fonts-liberation2 python3 libxlsxwriter-dev libsqlite3-dev)
 if [ "${1:-}" = windows ]; then
     # mingw-w64 with posix threads, Debian's source packages unpacked with their patches
-    # (dpkg-dev), the host Qt tools the cross Qt runs (moc, rcc, uic), GoogleTest's
-    # source, Wine with the fonts the window's texts are laid out in, NSIS for the
-    # installer, Xvfb with xdotool to drive the real window under Wine, and the locales'
-    # sources for the Russian test prefix.
+    # (dpkg-dev), tclsh for SQLite's source generators, the host Qt tools the cross Qt
+    # runs (moc, rcc, uic), GoogleTest's source, Wine with the fonts the window's texts are
+    # laid out in, NSIS for the installer, Xvfb with xdotool to drive the real window under
+    # Wine, and the locales' sources for the Russian test prefix.
     packages=(cmake ninja-build g++ pkg-config dpkg-dev g++-mingw-w64-x86-64-posix
               qt6-base-dev qt6-base-dev-tools qt6-translations-l10n googletest
               wine wine64 fonts-wine fonts-liberation2 nsis xvfb xauth xdotool icewm
               x11-utils imagemagick python3 zip unzip libcurl4-openssl-dev libgl1-mesa-dev
-              poppler-utils xclip libz-mingw-w64-dev locales)
+              poppler-utils xclip libz-mingw-w64-dev locales tcl)
 elif [ "${1:-}" != run ]; then
     # The tests: GoogleTest, the real display (Xvfb, input through XTEST), fuzzing with
     # clang, the Debian package and the RPM with their AppStream metainfo, reading PDF

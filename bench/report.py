@@ -1,7 +1,7 @@
 """Prints the benchmark figures beside their targets; exit status 1 when one is missed.
 
 Arguments: the JSON of tesmarik-bench-logic, the window start program, the empty window
-program, and how many times to start each.
+program, how many times to start each, and the JSON of tesmarik-bench-memory.
 """
 import json
 import sys
@@ -20,6 +20,16 @@ PLAN_TARGET_MS = 50.0
 QUALITY_PREFIX = "LoadingPlanQuality/"
 QUALITY_AT_BOUND = 97.0
 QUALITY_EXCESS = 1
+# The memory over a year of daily lists: the time of storing a list and of comparing two
+# (wall-clock, since the disk's syncs are part of it), and the database file's size.
+MEMORY_STORE = "PriceMemory/StoreOneList"
+MEMORY_STORE_TARGET_MS = 200.0
+MEMORY_COMPARE_PREFIX = "PriceMemory/Compare"
+MEMORY_COMPARE_TARGET_MS = 100.0
+MEMORY_YEAR_TARGET_MB = 30.0
+# Opening the year's database, its check included: the program does it once, at the start.
+MEMORY_OPEN = "PriceMemory/OpenYear"
+MEMORY_OPEN_TARGET_MS = 100.0
 
 
 def logic_rows(path):
@@ -44,6 +54,33 @@ def quality_rows(path):
         data = json.load(f)
     return [(b["name"], b) for b in data["benchmarks"]
             if b["name"].startswith(QUALITY_PREFIX) and b.get("run_type") == "iteration"][:1]
+
+
+def print_memory_table(path):
+    """The memory's figures beside their targets; returns how many were missed."""
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+    missed = 0
+    year_mb = None
+    for b in data["benchmarks"]:
+        if b.get("aggregate_name") != "median":
+            continue
+        name = b["run_name"].removesuffix("/real_time")
+        if "year_MB" in b:
+            year_mb = b["year_MB"]
+        scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
+        ms = b["real_time"] * scale
+        target = {MEMORY_STORE: MEMORY_STORE_TARGET_MS,
+                  MEMORY_OPEN: MEMORY_OPEN_TARGET_MS}.get(name, MEMORY_COMPARE_TARGET_MS)
+        ok = ms <= target
+        missed += 0 if ok else 1
+        print(f"{name:<46} {ms:9.4f} ms {f'<= {target:.0f} ms':>10}  {'met' if ok else 'MISSED'}")
+    ok = year_mb is not None and year_mb <= MEMORY_YEAR_TARGET_MB
+    missed += 0 if ok else 1
+    shown = "-" if year_mb is None else f"{year_mb:.2f} MB"
+    print(f"{'PriceMemory/database for a year of lists':<46} {shown:>12} {'<= 30 MB':>10}  "
+          f"{'met' if ok else 'MISSED'}")
+    return missed
 
 
 def main():
@@ -72,6 +109,9 @@ def main():
         missed += 0 if ok else 1
         print(f"{name:<46} at the lower bound {at_bound:.1f} % (target >= 97 %), "
               f"largest excess {excess} (target <= 1)  {'met' if ok else 'MISSED'}")
+
+    if len(sys.argv) > 5:
+        missed += print_memory_table(sys.argv[5])
 
     missed += print_start_table([window], [empty], runs, "offscreen platform",
                                 START_RATIO_TARGET)

@@ -53,6 +53,14 @@ if(TARGET tesmarik_workbook)
         ${TESMARIK_WINDOWS_PREFIX}/share/licenses/zlib/copyright.txt
             licenses/zlib/copyright.txt)
 endif()
+# SQLite (the program's database, a DLL of toolchain.sh) and its notice, when the memory
+# library is built: it is what links it.
+if(TARGET tesmarik_memory)
+    list(APPEND runtime_files ${TESMARIK_WINDOWS_PREFIX}/bin/sqlite3.dll sqlite3.dll)
+    list(APPEND runtime_texts
+        ${TESMARIK_WINDOWS_PREFIX}/share/licenses/sqlite3/copyright.txt
+            licenses/sqlite3/copyright.txt)
+endif()
 
 set(runtime_dir ${CMAKE_BINARY_DIR}/runtime)
 set(runtime_outputs)
@@ -96,6 +104,7 @@ set(licence_names
     curl "curl (загрузка прайс-листа) — лицензия curl"
     libxlsxwriter "libxlsxwriter (файлы Excel) — лицензия BSD"
     zlib "zlib (сжатие файлов Excel) — лицензия zlib"
+    sqlite3 "SQLite (база данных программы) — общественное достояние"
     mingw-w64 "mingw-w64 (среда выполнения Windows) — лицензии ZPL, MIT и другие"
     gcc-runtime "библиотеки GCC (среда выполнения C++) — GNU GPL 3 с исключением для библиотек")
 set(TESMARIK_SHIPPED_LICENCES "")

@@ -2,10 +2,11 @@
 # Builds the libraries the Windows program needs, once: Qt 6.4.2 (Core, Gui, Widgets,
 # PrintSupport, Network and Test) and libcurl with Schannel, both cross-compiled with
 # mingw-w64 from Debian's source packages with Debian's patches applied, GoogleTest from
-# the source Debian ships, and libxlsxwriter (the spreadsheet files) from Debian's source
-# package, with Debian's mingw zlib linked into it. Everything goes into one cache folder
-# named after the versions; a second run finds it and does nothing. Each step has its
-# own mark of completion, so a step added later (libxlsxwriter) is built into an existing
+# the source Debian ships, libxlsxwriter (the spreadsheet files) from Debian's source
+# package, with Debian's mingw zlib linked into it, and SQLite (the program's database)
+# from Debian's source package. Everything goes into one cache folder named after the
+# versions; a second run finds it and does nothing. Each step has its own mark of
+# completion, so a step added later (libxlsxwriter, SQLite) is built into an existing
 # cache without building Qt again.
 #   packaging/windows/toolchain.sh           build what is missing, print the folder
 #   packaging/windows/toolchain.sh --path    only print the folder (it may not exist yet)
@@ -15,21 +16,24 @@ here=$(cd "$(dirname "$0")" && pwd)
 qt_version=6.4.2
 curl_version=7.88.1
 xlsxwriter_version=1.1.4
+sqlite_version=3.40.1
 cache_root=${TESMARIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tesmarik}
 prefix=$cache_root/windows-qt$qt_version-curl${curl_version%.*}
-# The marks of the steps: Qt, libcurl and GoogleTest; libxlsxwriter.
+# The marks of the steps: Qt, libcurl and GoogleTest; libxlsxwriter; SQLite.
 qt_done=$prefix/.complete
 xlsxwriter_done=$prefix/.libxlsxwriter-$xlsxwriter_version-complete
+sqlite_done=$prefix/.sqlite3-$sqlite_version-complete
+all_done() { [ -f "$qt_done" ] && [ -f "$xlsxwriter_done" ] && [ -f "$sqlite_done" ]; }
 
 if [ "${1:-}" = --path ]; then
     echo "$prefix"
     exit 0
 fi
 if [ "${1:-}" = --ready ]; then
-    [ -f "$qt_done" ] && [ -f "$xlsxwriter_done" ]
+    all_done
     exit
 fi
-if [ -f "$qt_done" ] && [ -f "$xlsxwriter_done" ]; then
+if all_done; then
     echo "Windows toolchain: $prefix (cached)"
     exit 0
 fi
@@ -130,8 +134,31 @@ libxlsxwriter() {
     touch "$xlsxwriter_done"
 }
 
+sqlite3() {
+    # One sqlite3.c (the amalgamation), made by the source's own build on this machine (its
+    # generators run here, with tclsh), compiled into sqlite3.dll by the mingw compiler.
+    say "fetching the Debian source package of sqlite3"
+    sqlite_src=$(source_package sqlite3 "$sqlite_version")
+    say "building SQLite $sqlite_version"
+    mkdir -p build-sqlite
+    (cd build-sqlite && "$sqlite_src/configure" --disable-tcl >../sqlite.log 2>&1 \
+        && make sqlite3.c >>../sqlite.log 2>&1) || { tail -n 40 sqlite.log; exit 1; }
+    # Threads as Debian builds them; the rest at SQLite's defaults.
+    x86_64-w64-mingw32-gcc-posix -O2 -shared -DSQLITE_THREADSAFE=1 -o build-sqlite/sqlite3.dll \
+        build-sqlite/sqlite3.c -Wl,--out-implib,build-sqlite/libsqlite3.dll.a >>sqlite.log 2>&1 \
+        || { tail -n 40 sqlite.log; exit 1; }
+    mkdir -p "$prefix/bin" "$prefix/lib" "$prefix/include" "$prefix/share/licenses/sqlite3"
+    cp build-sqlite/sqlite3.dll "$prefix/bin/"
+    cp build-sqlite/libsqlite3.dll.a "$prefix/lib/"
+    cp build-sqlite/sqlite3.h "$sqlite_src/src/sqlite3ext.h" "$prefix/include/"
+    # SQLite is in the public domain; its notice as Debian states it.
+    cp "$sqlite_src/debian/copyright" "$prefix/share/licenses/sqlite3/copyright.txt"
+    touch "$sqlite_done"
+}
+
 [ -f "$qt_done" ] || qt_curl_gtest
 [ -f "$xlsxwriter_done" ] || libxlsxwriter
+[ -f "$sqlite_done" ] || sqlite3
 
 cd "$cache_root"
 rm -rf "$work"

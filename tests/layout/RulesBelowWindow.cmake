@@ -1,7 +1,7 @@
 # The rule folders stand below the window: no file of theirs includes the control kinds, the
 # window model, the handlers, the window's wiring or Qt, and no rule library links them.
 #   cmake -DSOURCE_DIR=<source tree> -P RulesBelowWindow.cmake
-set(rule_folders masscalc assortment loading price offer)
+set(rule_folders masscalc assortment loading price offer memory)
 set(above "[\"<](controls|form|tabs|app|qt)/|<Q")
 set(above_targets "tesmarik_controls|tesmarik_form|tesmarik_tabs|tesmarik_app|tesmarik_qt|Qt6::")
 
