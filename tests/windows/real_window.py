@@ -18,6 +18,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 HERE = pathlib.Path(__file__).resolve().parent
 SOURCE = HERE.parent.parent
@@ -49,6 +50,39 @@ MASS = {
 
 # The tab headers, left to right, as Qt lays them out in the window's font.
 TABS = [(80, 85), (235, 85), (335, 85), (395, 85)]
+
+# The price grid Tabl stands at (12, 140) on its sheet, a header and rows 16 px high; its
+# row 3 is the seller's pipe 89×4 of ГОСТ 8732-78 at 76 500 руб./т.
+PRICE_ROW = on_sheet(12 + 180, 140 + 16 * 3 + 8)
+# The items of the price grid's context menu: "Стоимость…", "Открыть в расчёте массы",
+# "Добавить в предложение…", "Предложение…".
+ADD_TO_OFFER_ITEM = 2
+
+# The cost window's controls (Form2), relative to its client area.
+COST = {
+    "Edit1": (140 + 50, 158 + 10),  # the quantity
+    "Button2": (12 + 60, 347 + 12),  # "В предложение"
+}
+
+# The offer window's controls (Form3), relative to its client area; Edit4 lies on
+# GroupBox1, the grid's quantity is its column 2, after 28 + 340 px of columns.
+OFFER = {
+    "quantity": (12 + 28 + 340 + 32, 116 + 1 + 20 + 10),
+    "Edit4": (12 + 70 + 25, 362 + 56 + 10),
+    "Button1": (12 + 46, 576 + 12),  # "Копировать"
+    "Button3": (208 + 62, 576 + 12),  # "Сохранить в PDF…"
+    "Button4": (338 + 67, 576 + 12),  # "Сохранить в Excel…"
+}
+OFFER_TITLE = "Коммерческое предложение"
+
+# A message box's buttons stand in its bottom-right corner, the last one ("Отмена", or
+# "OK" alone) 49 px from the right, each before it 82 px further left.
+def box_button(box, from_right):
+    return box["WIDTH"] - 49 - 82 * from_right, box["HEIGHT"] - 23
+
+# Where windows the program places itself are moved to before they are clicked.
+DIALOG_PLACE = (200, 150)
+OFFER_PLACE = (10, 40)
 
 failures = []
 
@@ -166,6 +200,71 @@ class Desktop:
         raise RuntimeError(f"no dialog over the window within {seconds} s (the screen: "
                            f"{self.work.parent / 'tesmarik-no-dialog.png'})")
 
+    def windows(self):
+        return self.x("search", "--onlyvisible", "--classname", "tesmarik.exe",
+                      check_status=False).split()
+
+    def new_window(self, known, seconds=60):
+        """Waits for a window of the program that is none of `known`."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            others = [w for w in self.windows() if w not in known]
+            if others:
+                time.sleep(1)  # the window manager frames and places it
+                return others[-1]
+            time.sleep(0.5)
+        self.screenshot(self.work.parent / "tesmarik-no-window.png")
+        raise RuntimeError(f"no new window within {seconds} s (the screen: "
+                           f"{self.work.parent / 'tesmarik-no-window.png'})")
+
+    def geometry(self, wid):
+        """The window's client area on the screen: X, Y, WIDTH, HEIGHT."""
+        place = self.x("getwindowgeometry", "--shell", wid)
+        return {k: int(v) for k, _, v in (line.partition("=") for line in place.splitlines())
+                if k in ("X", "Y", "WIDTH", "HEIGHT")}
+
+    def numbers(self, wid, name):
+        out = subprocess.run(["xprop", *(["-id", wid] if wid else ["-root"]), name],
+                             env=self.env, capture_output=True, text=True).stdout
+        return [int(n) for n in out.partition("=")[2].replace(",", " ").split()]
+
+    def frame(self, wid):
+        """The window as drawn with the window manager's frame: left, top, right, bottom
+        (the last two past the frame)."""
+        at = self.geometry(wid)
+        left, right, top, bottom = (self.numbers(wid, "_NET_FRAME_EXTENTS") + [0] * 4)[:4]
+        return (at["X"] - left, at["Y"] - top, at["X"] + at["WIDTH"] + right,
+                at["Y"] + at["HEIGHT"] + bottom)
+
+    def work_area(self):
+        """The desktop less the task bar: left, top, right, bottom."""
+        left, top, width, height = self.numbers(None, "_NET_WORKAREA")[:4]
+        return left, top, left + width, top + height
+
+    def take(self, wid, at):
+        """Moves a window the program placed itself to `at` and gives it the keys; returns
+        where it is then. Until such a window is moved, Wine takes it for as much lower as
+        the window manager moved it up when it framed it, and a click lands that much
+        above the pointer; a move through the window manager tells Wine where it is."""
+        for _ in range(20):
+            self.x("windowmove", wid, *at)
+            time.sleep(0.5)
+            place = self.geometry(wid)
+            if (place["X"], place["Y"]) == tuple(at):
+                break
+        else:
+            raise RuntimeError(f"the window {wid} does not move to {at}")
+        # A click on its title bar, which the window manager handles, gives it the focus;
+        # clicks a second apart, lest two be taken for a double click.
+        for _ in range(20):
+            if self.x("getactivewindow", check_status=False) == wid:
+                break
+            self.x("mousemove", at[0] + 60, at[1] - 10)
+            self.x("click", 1)
+            time.sleep(1)
+        time.sleep(0.3)
+        return place
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
                        timeout=30)
@@ -252,6 +351,137 @@ def print_without_printer(desktop, w, wid, work, shots):
     w.click(MASS["Memo4"])
 
 
+def within_work_area(desktop, wid, what):
+    """The window as the window manager frames it lies on the desktop above the task bar."""
+    frame = desktop.frame(wid)
+    area = desktop.work_area()
+    check(f"{what} opens with its frame within the desktop above the task bar",
+          area[0] <= frame[0] and area[1] <= frame[1] and frame[2] <= area[2] and
+          frame[3] <= area[3], f"the frame {frame}, the desktop {area}")
+
+
+def windows_place(env, texts, title):
+    """Where Windows has the window titled `title`: its frame and the desktop above the
+    task bar, each left, top, right, bottom."""
+    out = subprocess.run(["wine", str(texts), "place", title], capture_output=True,
+                         text=True, timeout=60, env=env).stdout
+    found = {line.split()[0]: tuple(map(int, line.split()[1:])) for line in out.splitlines()
+             if line.split()}
+    return found.get("frame"), found.get("work")
+
+
+def save_through_dialog(desktop, window, button, known, target, suffix):
+    """Clicks a button that saves through the save dialog and saves as `target`; returns
+    the file saved, or None."""
+    window.click(button)
+    dialog = desktop.new_window(known)
+    desktop.take(dialog, DIALOG_PLACE)
+    # The dialog proposes a name of its own: the typed path replaces it.
+    window.keys("Home", "shift+End", "BackSpace")
+    window.type("Z:" + str(target).replace("/", "\\"))
+    window.keys("Return")
+    saved = target.with_suffix(suffix)
+    for _ in range(20):
+        if saved.exists() and dialog not in desktop.windows():
+            time.sleep(0.5)
+            return saved
+        time.sleep(0.5)
+    return None
+
+
+def clear_and_type(window, at, text):
+    window.click(at)
+    window.keys("End", *["BackSpace"] * 4)
+    window.type(text)
+    window.keys("Tab")
+
+
+def offer(desktop, env, w, wid, work, shots, texts):
+    """A position of the price list through the cost window into the offer window, both
+    placed by the program itself, and the offer typed into and saved from its window: each
+    window is moved once before it is clicked (Desktop.take)."""
+    w.click(TABS[2])
+    w.click(PRICE_ROW)
+    w.click(PRICE_ROW, button=3)
+    w.click(menu_item(PRICE_ROW, ADD_TO_OFFER_ITEM))
+    cost = desktop.new_window({wid})
+    desktop.screenshot(shots / "wine-cost-window.png")
+    within_work_area(desktop, cost, "the cost window")
+    desktop.take(cost, DIALOG_PLACE)
+    c = Window(desktop, cost)
+    c.click(COST["Edit1"])
+    c.type("1000")
+    c.click(COST["Button2"])
+    offer_window = desktop.new_window({wid, cost})
+    check("\"В предложение\" closes the cost window", cost not in desktop.windows())
+    desktop.screenshot(shots / "wine-offer-window.png")
+    within_work_area(desktop, offer_window, "the offer window")
+    frame, area = windows_place(env, texts, OFFER_TITLE)
+    check("Windows has the offer window's frame within the desktop above the task bar",
+          frame is not None and area is not None and area[0] <= frame[0] and
+          area[1] <= frame[1] and frame[2] <= area[2] and frame[3] <= area[3],
+          f"the frame {frame}, the desktop {area}")
+    desktop.take(offer_window, OFFER_PLACE)
+    o = Window(desktop, offer_window)
+
+    # A quantity typed into the grid over the cost window's one.
+    o.click(OFFER["quantity"])
+    o.type("1500")
+    o.keys("Return")
+    # A VAT over 100 % is refused in a message box, which a click on "OK" closes.
+    clear_and_type(o, OFFER["Edit4"], "200")
+    o.click(OFFER["Button1"])
+    box = desktop.new_window({wid, offer_window})
+    desktop.screenshot(shots / "wine-offer-vat-box.png")
+    within_work_area(desktop, box, "the message box")
+    place = desktop.take(box, DIALOG_PLACE)
+    o.keys("ctrl+c")
+    time.sleep(0.5)
+    said = desktop.clipboard()
+    check("a VAT of 200 % is refused in a message box",
+          "Ставка НДС должна быть от 0 до 100 %." in said, said)
+    Window(desktop, box).click(box_button(place, 0))
+    time.sleep(1)
+    check("a click on the box's \"OK\" closes it", box not in desktop.windows())
+
+    clear_and_type(o, OFFER["Edit4"], "20")
+    o.click(OFFER["Button1"])
+    table = desktop.clipboard()
+    check("\"Копировать\" copies the quantity typed in the grid, 1500 м",
+          "\t1500\tм\t" in table, table[:400])
+    check("and the VAT typed, 20 %", "НДС 20 %" in table, table[:400])
+    desktop.screenshot(shots / "wine-offer-typed.png")
+
+    pdf = save_through_dialog(desktop, o, OFFER["Button3"], {wid, offer_window},
+                              work / "offer", ".pdf")
+    check("\"Сохранить в PDF…\" saves the offer through the save dialog", pdf is not None)
+    if pdf is not None:
+        fonts = embedded_fonts(pdf)
+        sans = [f for f in fonts if "Mono" not in f and "Courier" not in f]
+        check("the offer's PDF embeds a regular and a bold face",
+              any("Bold" in f for f in sans) and any("Bold" not in f for f in sans), fonts)
+        text = subprocess.run(["pdftotext", "-layout", str(pdf), "-"], capture_output=True,
+                              text=True).stdout
+        check("the offer's PDF holds the quantity and the VAT typed",
+              "1500" in text and "НДС 20 %" in text, text[:600])
+    workbook = save_through_dialog(desktop, o, OFFER["Button4"], {wid, offer_window},
+                                   work / "offer", ".xlsx")
+    check("\"Сохранить в Excel…\" saves the workbook through the save dialog",
+          workbook is not None)
+    if workbook is not None:
+        check("the workbook holds the quantity typed in the grid", "<v>1500</v>" in
+              sheet_of(workbook), sheet_of(workbook)[:400])
+    desktop.screenshot(shots / "wine-offer-saved.png")
+
+
+def sheet_of(workbook):
+    try:
+        with zipfile.ZipFile(workbook) as z:
+            return z.read("xl/worksheets/sheet1.xml").decode("utf-8", "replace")
+    except (zipfile.BadZipFile, KeyError) as error:
+        return f"no sheet: {error}"
+
+
 def wine_environment():
     """The Wine settings the other scripts here share (wine-env.sh)."""
     out = subprocess.run(["bash", "-c", f"source {HERE / 'wine-env.sh'} && env -0"],
@@ -272,6 +502,10 @@ def main():
         env = dict(desktop.env, TESMARIK_SELLER=f"127.0.0.1:{desktop.seller_port}")
         env.update(wine_environment())
         subprocess.run([str(HERE / "wine-prefix.sh")], check=True, capture_output=True, env=env)
+        # The windows' places as Windows has them.
+        texts = work / "window_texts.exe"
+        subprocess.run(["x86_64-w64-mingw32-gcc-posix", "-municode", "-O2", "-o", str(texts),
+                        str(HERE / "window_texts.c")], check=True)
         program = desktop.start(["wine", str(program_folder / "tesmarik.exe")], env=env,
                                 cwd=work)
         wid = desktop.wait_window(TITLE)
@@ -339,9 +573,11 @@ def main():
         w.click(TABS[2])
         time.sleep(3)
         desktop.screenshot(shots / "wine-price-prompt.png")
-        # The program asks whether to download the missing list: "OK", the default button.
-        desktop.wait_dialog(wid)
-        w.keys("Return")
+        # The program asks whether to download the missing list: "OK", clicked.
+        prompt = desktop.new_window({wid})
+        within_work_area(desktop, prompt, "the question whether to download")
+        place = desktop.take(prompt, DIALOG_PLACE)
+        Window(desktop, prompt).click(box_button(place, 1))
         for _ in range(40):
             if price_file.exists():
                 break
@@ -357,6 +593,7 @@ def main():
         desktop.screenshot(shots / "wine-tab3-info.png")
         w.click(TABS[1])
         desktop.screenshot(shots / "wine-tab1-loading-end.png")
+        offer(desktop, env, w, wid, work, shots, texts)
     finally:
         if program is not None:
             program.terminate()
