@@ -228,14 +228,6 @@ class Desktop:
                              env=self.env, capture_output=True, text=True).stdout
         return [int(n) for n in out.partition("=")[2].replace(",", " ").split()]
 
-    def frame(self, wid):
-        """The window as drawn with the window manager's frame: left, top, right, bottom
-        (the last two past the frame)."""
-        at = self.geometry(wid)
-        left, right, top, bottom = (self.numbers(wid, "_NET_FRAME_EXTENTS") + [0] * 4)[:4]
-        return (at["X"] - left, at["Y"] - top, at["X"] + at["WIDTH"] + right,
-                at["Y"] + at["HEIGHT"] + bottom)
-
     def work_area(self):
         """The desktop less the task bar: left, top, right, bottom."""
         left, top, width, height = self.numbers(None, "_NET_WORKAREA")[:4]
@@ -351,23 +343,33 @@ def print_without_printer(desktop, w, wid, work, shots):
     w.click(MASS["Memo4"])
 
 
-def within_work_area(desktop, wid, what):
-    """The window as the window manager frames it lies on the desktop above the task bar."""
-    frame = desktop.frame(wid)
-    area = desktop.work_area()
-    check(f"{what} opens with its frame within the desktop above the task bar",
-          area[0] <= frame[0] and area[1] <= frame[1] and frame[2] <= area[2] and
-          frame[3] <= area[3], f"the frame {frame}, the desktop {area}")
-
-
 def windows_place(env, texts, title):
-    """Where Windows has the window titled `title`: its frame and the desktop above the
-    task bar, each left, top, right, bottom."""
+    """Where Windows has the window titled `title`: "frame", "client" and "work" (the
+    desktop above the task bar), each left, top, right, bottom."""
     out = subprocess.run(["wine", str(texts), "place", title], capture_output=True,
                          text=True, timeout=60, env=env).stdout
-    found = {line.split()[0]: tuple(map(int, line.split()[1:])) for line in out.splitlines()
-             if line.split()}
-    return found.get("frame"), found.get("work")
+    return {line.split()[0]: tuple(map(int, line.split()[1:])) for line in out.splitlines()
+            if len(line.split()) == 5}
+
+
+def within_work_area(desktop, env, texts, wid, title, what):
+    """The window where it is drawn, with the frame Windows gives it, lies on the desktop
+    above the task bar. Windows' idea of where the window is can be wrong (Desktop.take),
+    its frame's size is not; a window manager may draw borders a pixel wider, which
+    Windows cannot know."""
+    place = windows_place(env, texts, title)
+    at = desktop.geometry(wid)
+    area = desktop.work_area()
+    frame = None
+    if "frame" in place and "client" in place:
+        outer, inner = place["frame"], place["client"]
+        frame = (at["X"] - (inner[0] - outer[0]), at["Y"] - (inner[1] - outer[1]),
+                 at["X"] + at["WIDTH"] + outer[2] - inner[2],
+                 at["Y"] + at["HEIGHT"] + outer[3] - inner[3])
+    check(f"{what} opens with its frame within the desktop above the task bar",
+          frame is not None and area[0] <= frame[0] and area[1] <= frame[1] and
+          frame[2] <= area[2] and frame[3] <= area[3],
+          f"the frame {frame}, the desktop {area}, Windows' place {place}")
 
 
 def save_through_dialog(desktop, window, button, known, target, suffix):
@@ -406,7 +408,7 @@ def offer(desktop, env, w, wid, work, shots, texts):
     w.click(menu_item(PRICE_ROW, ADD_TO_OFFER_ITEM))
     cost = desktop.new_window({wid})
     desktop.screenshot(shots / "wine-cost-window.png")
-    within_work_area(desktop, cost, "the cost window")
+    within_work_area(desktop, env, texts, cost, "Стоимость", "the cost window")
     desktop.take(cost, DIALOG_PLACE)
     c = Window(desktop, cost)
     c.click(COST["Edit1"])
@@ -415,12 +417,7 @@ def offer(desktop, env, w, wid, work, shots, texts):
     offer_window = desktop.new_window({wid, cost})
     check("\"В предложение\" closes the cost window", cost not in desktop.windows())
     desktop.screenshot(shots / "wine-offer-window.png")
-    within_work_area(desktop, offer_window, "the offer window")
-    frame, area = windows_place(env, texts, OFFER_TITLE)
-    check("Windows has the offer window's frame within the desktop above the task bar",
-          frame is not None and area is not None and area[0] <= frame[0] and
-          area[1] <= frame[1] and frame[2] <= area[2] and frame[3] <= area[3],
-          f"the frame {frame}, the desktop {area}")
+    within_work_area(desktop, env, texts, offer_window, OFFER_TITLE, "the offer window")
     desktop.take(offer_window, OFFER_PLACE)
     o = Window(desktop, offer_window)
 
@@ -433,7 +430,7 @@ def offer(desktop, env, w, wid, work, shots, texts):
     o.click(OFFER["Button1"])
     box = desktop.new_window({wid, offer_window})
     desktop.screenshot(shots / "wine-offer-vat-box.png")
-    within_work_area(desktop, box, "the message box")
+    within_work_area(desktop, env, texts, box, "Тесмарик", "the message box")
     place = desktop.take(box, DIALOG_PLACE)
     o.keys("ctrl+c")
     time.sleep(0.5)
@@ -575,7 +572,8 @@ def main():
         desktop.screenshot(shots / "wine-price-prompt.png")
         # The program asks whether to download the missing list: "OK", clicked.
         prompt = desktop.new_window({wid})
-        within_work_area(desktop, prompt, "the question whether to download")
+        within_work_area(desktop, env, texts, prompt, "Тесмарик",
+                         "the question whether to download")
         place = desktop.take(prompt, DIALOG_PLACE)
         Window(desktop, prompt).click(box_button(place, 1))
         for _ in range(40):
