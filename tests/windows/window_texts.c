@@ -171,10 +171,9 @@ int wmain(int argc, wchar_t** argv) {
             !SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
             return 1;
         }
-        printf("frame %ld %ld %ld %ld\nclient %ld %ld %ld %ld\nwork %ld %ld %ld %ld\n",
-               frame.left, frame.top, frame.right, frame.bottom, corner.x, corner.y,
-               corner.x + client.right, corner.y + client.bottom, work.left, work.top,
-               work.right, work.bottom);
+        printf("frame %ld %ld %ld %ld\nclient %ld %ld %ld %ld\nwork %ld %ld %ld %ld\n", frame.left,
+               frame.top, frame.right, frame.bottom, corner.x, corner.y, corner.x + client.right,
+               corner.y + client.bottom, work.left, work.top, work.right, work.bottom);
         return 0;
     }
     fputs("usage: window_texts.exe list | click TITLE TEXT | place TITLE\n", stderr);
