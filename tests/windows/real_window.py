@@ -75,10 +75,13 @@ OFFER = {
 }
 OFFER_TITLE = "Коммерческое предложение"
 
-# A message box's buttons stand in its bottom-right corner, the last one ("Отмена", or
-# "OK" alone) 49 px from the right, each before it 82 px further left.
+
 def box_button(box, from_right):
+    """Where a message box of the size `box` shows its button `from_right`: the buttons
+    stand in its bottom-right corner, the last one ("Отмена", or "OK" alone) 49 px from
+    the right, each before it 82 px further left."""
     return box["WIDTH"] - 49 - 82 * from_right, box["HEIGHT"] - 23
+
 
 # Where windows the program places itself are moved to before they are clicked.
 DIALOG_PLACE = (200, 150)
