@@ -47,8 +47,10 @@ protected:
         }
     }
     void SyncGeometry() override {
-        if (widget_->size() != QSize(control_.Width, control_.Height)) {
-            widget_->setFixedSize(control_.Width, control_.Height);
+        // A window shrunk to its desktop stays so.
+        const QSize size = binding_.WindowSize(QSize(control_.Width, control_.Height));
+        if (widget_->size() != size) {
+            widget_->setFixedSize(size);
         }
     }
 

@@ -209,8 +209,9 @@ void QtBinding::PlaceWindowOfItsOwn(QWidget* owner) {
     // The desktop less its panels holds the whole window, which shrinks to it if need be.
     const QRect room = screen->availableGeometry();
     const QSize most = room.size().shrunkBy(frame);
+    room_ = most;
     if (top_->width() > most.width() || top_->height() > most.height()) {
-        top_->setFixedSize(top_->size().boundedTo(most));
+        top_->setFixedSize(WindowSize(top_->size()));
     }
     const QSize framed = top_->size().grownBy(frame);
     const auto left = main_->leftAt_.find(FormOf(registry_).Name);

@@ -46,6 +46,9 @@ public:
     // Runs an event slot through the window's error path, as an action of its own.
     void Fire(const std::function<void()>& handler);
     void Sync();
+    // The form's size as the window shows it: within the room of the desktop it was placed
+    // in, when it is larger.
+    QSize WindowSize(QSize form) const { return room_.isValid() ? form.boundedTo(room_) : form; }
 
 private:
     WidgetBinding* Bind(Control& control);
@@ -78,6 +81,7 @@ private:
     bool busy_ = false;
     bool focusOrdered_ = false;
     int raised_ = 0;  // the form's Raised that the screen's window has followed
+    QSize room_;      // the most a window of its own may take of its desktop; invalid: any
     // Where the user left each window that is not modal, by its form's name, for it to open
     // there again while the program runs.
     std::map<std::string, QPoint> leftAt_;

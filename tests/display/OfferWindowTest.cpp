@@ -218,6 +218,31 @@ TEST_F(OfferWindow, PositionsFromThePriceGridBesideTheMainWindow) {
 // end of it, Esc brings it back (and leaves the window open), Tab leaves the grid. Enter
 // presses a focused button. The window opens whole within the desktop's free area though
 // the main window stands at its bottom, and comes to the front when asked for again.
+// A window larger than the desktop opens shrunk to it, and stays so whatever the window
+// brings up to date afterwards.
+TEST_F(OfferWindow, AWindowLargerThanTheDesktopShrinksToIt) {
+    RunAsUser([&](XUser& user) {
+        Act(user, [](Window& w) {
+            w.form3.Form3.Width = 3000;
+            w.form3.Form3.Height = 2000;
+        });
+        ClickTab(user, 2);
+        ASSERT_TRUE(user.WaitFor([&] { return Model().form.PageControl1.ActivePageIndex == 2; }));
+        AddRow(user, 0, "25");
+        user.Settle(300);
+        const auto within = [&] {
+            return user.OnGui([&] {
+                QWidget* offer = Binding("Form3")->TopLevel();
+                return offer->screen()->availableGeometry().contains(offer->frameGeometry());
+            });
+        };
+        EXPECT_TRUE(within());
+        Act(user, [](Window& w) { w.form3.Edit2.Text = "ООО Трубстрой"; });
+        user.Settle(300);
+        EXPECT_TRUE(within());
+    });
+}
+
 TEST_F(OfferWindow, TheGridEditsAsASpreadsheetAndTheWindowOpensOnTheScreen) {
     RunAsUser([&](XUser& user) {
         user.OnGui([&] {
