@@ -1,6 +1,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "resources/DrawingKit.h"
@@ -20,7 +21,8 @@ constexpr double kHeight = 340;
 constexpr double kLeft = 90;  // room for the roubles' scale
 constexpr double kRight = 20;
 constexpr double kTop = 24;
-constexpr double kBottom = 40;  // room for the dates
+constexpr double kBottom = 40;      // room for the dates
+constexpr std::size_t kLabels = 6;  // points labelled at most
 
 QString Roubles(double value) {
     return QLocale(QLocale::Russian, QLocale::Russia).toString(value, 'f', 0);
@@ -62,11 +64,17 @@ bool PaintHistoryPicture(QPainter& painter, const QRect& area, const std::string
     const auto [low, high] = std::minmax_element(
         prices.begin(), prices.end(),
         [](const DrawnPrice& a, const DrawnPrice& b) { return a.roubles < b.roubles; });
-    // A margin above and below, so that no point sits on the frame; one price alone gets a
-    // scale around it.
-    const double span = std::max(high->roubles - low->roubles, high->roubles * 0.02 + 1);
-    const double bottom = low->roubles - span * 0.15;
-    const double top = high->roubles + span * 0.15;
+    // The scale in round steps (1, 2 or 5 of a power of ten) with a step to spare above and
+    // below, so that no point sits on the frame; one price alone gets a scale around it.
+    const double rough = std::max((high->roubles - low->roubles) / 4, high->roubles / 100 + 1);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double step = rough <= power       ? power
+                        : rough <= 2 * power ? 2 * power
+                        : rough <= 5 * power ? 5 * power
+                                             : 10 * power;
+    const double bottom = std::floor(low->roubles / step) * step - step;
+    const double top = std::ceil(high->roubles / step) * step + step;
+    const int steps = static_cast<int>(std::lround((top - bottom) / step));
     const auto x = [&](std::size_t i) {
         return prices.size() == 1 ? plot.center().x()
                                   : plot.left() + 20 +
@@ -76,8 +84,8 @@ bool PaintHistoryPicture(QPainter& painter, const QRect& area, const std::string
     const auto y = [&](double roubles) {
         return plot.bottom() - plot.height() * (roubles - bottom) / (top - bottom);
     };
-    for (int step = 0; step <= 4; ++step) {
-        const double value = bottom + (top - bottom) * step / 4;
+    for (int i = 0; i <= steps; ++i) {
+        const double value = bottom + step * i;
         painter.setPen(QPen(QColor(225, 225, 225), 1));
         painter.drawLine(QPointF(plot.left() + 1, y(value)), QPointF(plot.right(), y(value)));
         painter.setPen(Qt::black);
@@ -90,11 +98,16 @@ bool PaintHistoryPicture(QPainter& painter, const QRect& area, const std::string
         painter.drawLine(QPointF(x(i - 1), y(prices[i - 1].roubles)),
                          QPointF(x(i), y(prices[i].roubles)));
     }
+    // Of many lists, every so many is labelled, the last always, so that labels never overlap.
+    const std::size_t every = (prices.size() + kLabels - 1) / kLabels;
     for (std::size_t i = 0; i < prices.size(); ++i) {
         const QPointF point(x(i), y(prices[i].roubles));
         painter.setPen(QPen(QColor(40, 90, 170), 1));
         painter.setBrush(Qt::white);
         painter.drawEllipse(point, 4, 4);
+        if (i % every != 0 && i + 1 != prices.size()) {
+            continue;
+        }
         painter.setPen(Qt::black);
         painter.drawText(QRectF(point.x() - 50, point.y() - 22, 100, 16), Qt::AlignCenter,
                          Roubles(prices[i].roubles));

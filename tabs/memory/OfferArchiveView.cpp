@@ -98,9 +98,13 @@ void ShowReopenedChanges(TForm5& f, const MemoryState& m, const Offer& offer,
                          const DateTime& listTaken) {
     f.Memo1.Lines.clear();
     for (const PositionPriceChange& change : m.reopenedChanges) {
+        const NumberRead offered = TryReadNumber(change.offered);
         f.Memo1.Lines.push_back(std::to_string(change.index + 1) + ". " +
-                                PositionName(offer.positions[change.index]) + " — " +
-                                change.offered + "; " + ListedPriceNote(listTaken, change.listed));
+                                PositionName(offer.positions[change.index]) + ": в предложении " +
+                                (offered.status == NumberRead::Status::Number
+                                     ? ShowMoney(offered.value)
+                                     : change.offered) +
+                                ", " + ListedPriceNote(listTaken, change.listed));
     }
     if (m.reopenedChanges.empty() && m.checkedVersion) {
         f.Memo1.Lines.push_back("Цены предложения совпадают с прайсом от " + ShortDate(listTaken) +
