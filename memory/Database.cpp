@@ -44,7 +44,7 @@ std::string FailureText(int code, const std::string& path) {
 
 }  // namespace
 
-Database Database::Open(const std::string& path, int busyMs) {
+Database Database::Open(const std::string& path) {
     sqlite3* db = nullptr;
     const int code = sqlite3_open_v2(
         path.c_str(), &db,
@@ -54,7 +54,7 @@ Database Database::Open(const std::string& path, int busyMs) {
     if (code != SQLITE_OK) {
         opened.Fail(code);
     }
-    sqlite3_busy_timeout(db, busyMs);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
     return opened;
 }

@@ -1,22 +1,24 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace tesmarik {
 
+// How long a connection waits for another process's write to end before it gives up.
+inline constexpr int kBusyTimeoutMs = 10000;
+
 // One connection to a database file, through SQLite's C API. Every failure throws an Error
 // with the text the user reads; nothing of SQLite reaches the rules' callers.
 class Database {
 public:
-    // Opens, or makes, the file at a UTF-8 path; a connection waits up to busyMs for another
-    // process's write to end before it gives up.
-    static Database Open(const std::string& path, int busyMs = 10000);
+    // Opens, or makes, the file at a UTF-8 path.
+    static Database Open(const std::string& path);
 
     Database(Database&& other) noexcept;
     Database& operator=(Database&& other) noexcept;

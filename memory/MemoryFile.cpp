@@ -74,7 +74,7 @@ std::optional<std::string> WhyUnreadable(const std::string& path) {
     if (opened != SQLITE_OK) {
         return std::nullopt;
     }
-    sqlite3_busy_timeout(raw, 10000);
+    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
     const Probe mark = Ask(raw, "PRAGMA application_id");
     if (Unreadable(mark.code)) {
         return "повреждён или это не база данных программы";
@@ -97,6 +97,23 @@ std::optional<std::string> WhyUnreadable(const std::string& path) {
         return "повреждён";
     }
     return std::nullopt;
+}
+
+// Write-ahead logging, so that readers never wait for a writer. Switching needs the file to
+// itself for a moment, and SQLite answers a copy of the program that holds it then with
+// "busy" at once, not through the busy timeout: asked again until the timeout has passed.
+void SwitchToWal(Database& db) {
+    constexpr int kPauseMs = 20;
+    int code = SQLITE_BUSY;
+    for (int waited = 0; code == SQLITE_BUSY && waited <= kBusyTimeoutMs; waited += kPauseMs) {
+        code = sqlite3_exec(db.Handle(), "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        if (code == SQLITE_BUSY) {
+            sqlite3_sleep(kPauseMs);
+        }
+    }
+    if (code != SQLITE_OK) {
+        db.Fail(code);
+    }
 }
 
 std::string Stamp(const DateTime& t) {
@@ -155,7 +172,7 @@ OpenedMemory OpenMemoryFile(const std::string& path, const DateTime& now) {
     OpenedMemory opened{Database::Open(path), notice};
     // For the user alone: the -wal and -shm files SQLite makes take the same permissions.
     fs::permissions(PathOf(path), fs::perms::owner_read | fs::perms::owner_write, error);
-    opened.db.Exec("PRAGMA journal_mode = WAL");
+    SwitchToWal(opened.db);
     opened.db.Exec("PRAGMA foreign_keys = ON");
     // Room for a year of lists in memory (32 MiB, taken only as pages are read): comparing
     // two versions then reads each page from the file once.

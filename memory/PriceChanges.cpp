@@ -1,9 +1,11 @@
 #include "memory/PriceChanges.h"
 
+#include <array>
 #include <cmath>
-#include <deque>
+#include <functional>
 #include <map>
-#include <set>
+#include <string_view>
+#include <unordered_map>
 
 #include "memory/RowList.h"
 #include "offer/SumInWords.h"
@@ -61,6 +63,74 @@ void Count(PriceChangeCounts& counts, PriceChangeKind kind) {
     }
 }
 
+using RowRefs = std::vector<const PriceRow*>;
+
+// A row's key without copying its texts.
+using KeyView = std::array<std::string_view, 5>;
+
+KeyView ViewOf(const PriceRow& row) {
+    return {row.Field(kTypeField), row.Field(kDiameterField), row.Field(kWallField),
+            row.Field(kSteelField), row.Field(kStandardField)};
+}
+
+struct KeyHash {
+    std::size_t operator()(const KeyView& key) const {
+        std::size_t hash = 0;
+        for (const std::string_view part : key) {
+            hash = hash * 1000003 ^ std::hash<std::string_view>{}(part);
+        }
+        return hash;
+    }
+};
+
+// The older list's rows of each key, in order, and how many of them newer rows took.
+struct Rows {
+    std::vector<const PriceRow*> rows;
+    std::size_t taken = 0;
+};
+
+PriceComparison Compare(const RowRefs& older, const RowRefs& newer) {
+    std::unordered_map<KeyView, Rows, KeyHash> before;
+    before.reserve(older.size());
+    for (const PriceRow* row : older) {
+        before[ViewOf(*row)].rows.push_back(row);
+    }
+    PriceComparison comparison;
+    const auto add = [&comparison](PriceChange change) {
+        Count(comparison.counts, change.kind);
+        comparison.changes.push_back(std::move(change));
+    };
+    for (const PriceRow* row : newer) {
+        auto match = before.find(ViewOf(*row));
+        if (match == before.end() || match->second.taken == match->second.rows.size()) {
+            PriceChange change;
+            change.kind = PriceChangeKind::New;
+            change.row = *row;
+            change.newKopecks = RowPriceKopecks(*row);
+            add(std::move(change));
+            continue;
+        }
+        const PriceRow* old = match->second.rows[match->second.taken++];
+        // The same stored row, or rows of the same price.
+        if (old != row && !SamePrice(*old, *row)) {
+            add(Changed(*old, *row));
+        }
+    }
+    // The rows no newer one took, in the older list's order.
+    for (const PriceRow* row : older) {
+        Rows& left = before.at(ViewOf(*row));
+        if (left.taken < left.rows.size() && left.rows[left.taken] == row) {
+            ++left.taken;
+            PriceChange change;
+            change.kind = PriceChangeKind::Withdrawn;
+            change.row = *row;
+            change.oldKopecks = RowPriceKopecks(*row);
+            add(std::move(change));
+        }
+    }
+    return comparison;
+}
+
 }  // namespace
 
 PriceRowKey KeyOf(const PriceRow& row) {
@@ -74,49 +144,28 @@ std::optional<std::int64_t> RowPriceKopecks(const PriceRow& row) {
 }
 
 PriceComparison ComparePriceLists(const PriceStore& older, const PriceStore& newer) {
-    std::map<PriceRowKey, std::deque<const PriceRow*>> before;
-    for (const PriceRow& row : older.rows) {
-        before[KeyOf(row)].push_back(&row);
-    }
-    PriceComparison comparison;
-    const auto add = [&comparison](PriceChange change) {
-        Count(comparison.counts, change.kind);
-        comparison.changes.push_back(std::move(change));
+    const auto refs = [](const PriceStore& list) {
+        RowRefs rows;
+        rows.reserve(list.rows.size());
+        for (const PriceRow& row : list.rows) {
+            rows.push_back(&row);
+        }
+        return rows;
     };
-    for (const PriceRow& row : newer.rows) {
-        auto match = before.find(KeyOf(row));
-        if (match == before.end() || match->second.empty()) {
-            PriceChange change;
-            change.kind = PriceChangeKind::New;
-            change.row = row;
-            change.newKopecks = RowPriceKopecks(row);
-            add(std::move(change));
-            continue;
-        }
-        const PriceRow& old = *match->second.front();
-        match->second.pop_front();
-        if (!SamePrice(old, row)) {
-            add(Changed(old, row));
-        }
-    }
-    // The rows no newer one took, in the older list's order.
-    for (const PriceRow& row : older.rows) {
-        auto& left = before[KeyOf(row)];
-        if (!left.empty() && left.front() == &row) {
-            left.pop_front();
-            PriceChange change;
-            change.kind = PriceChangeKind::Withdrawn;
-            change.row = row;
-            change.oldKopecks = RowPriceKopecks(row);
-            add(std::move(change));
-        }
-    }
-    return comparison;
+    return Compare(refs(older), refs(newer));
 }
 
 PriceComparison ComparePriceVersions(Database& db, std::int64_t olderId, std::int64_t newerId) {
-    const auto lists = LoadPriceVersions(db, {olderId, newerId});
-    return ComparePriceLists(lists[0], lists[1]);
+    const VersionRows loaded = LoadVersionRows(db, {olderId, newerId});
+    const auto refs = [&loaded](const std::vector<std::int64_t>& ids) {
+        RowRefs rows;
+        rows.reserve(ids.size());
+        for (const std::int64_t id : ids) {
+            rows.push_back(&loaded.rows.at(id));
+        }
+        return rows;
+    };
+    return Compare(refs(loaded.ids[0]), refs(loaded.ids[1]));
 }
 
 std::string ChangesSummary(const DateTime& since, const PriceChangeCounts& counts) {

@@ -1,7 +1,7 @@
 #include "memory/PriceVersions.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <map>
 
 #include "common/Error.h"
 #include "memory/RowList.h"
@@ -183,22 +183,29 @@ PriceRow LoadPriceRow(Database& db, std::int64_t rowId) {
 }
 
 PriceStore LoadPriceVersion(Database& db, std::int64_t id) {
-    return std::move(LoadPriceVersions(db, {id}).front());
+    VersionRows loaded = LoadVersionRows(db, {id});
+    PriceStore list;
+    list.rows.reserve(loaded.ids[0].size());
+    for (const std::int64_t rowId : loaded.ids[0]) {
+        list.rows.push_back(loaded.rows.at(rowId));
+    }
+    return list;
 }
 
-std::vector<PriceStore> LoadPriceVersions(Database& db, const std::vector<std::int64_t>& ids) {
+VersionRows LoadVersionRows(Database& db, const std::vector<std::int64_t>& versionIds) {
     const ReadTransaction snapshot(db);
-    std::vector<std::vector<std::int64_t>> rowIds;
-    std::map<std::int64_t, PriceRow> rows;
-    for (const std::int64_t id : ids) {
-        rowIds.push_back(VersionRowIds(db, id));
-        for (const std::int64_t rowId : rowIds.back()) {
-            rows.emplace(rowId, PriceRow{});
-        }
+    VersionRows loaded;
+    std::vector<std::int64_t> wanted;
+    for (const std::int64_t id : versionIds) {
+        loaded.ids.push_back(VersionRowIds(db, id));
+        wanted.insert(wanted.end(), loaded.ids.back().begin(), loaded.ids.back().end());
     }
-    // In the order of their ids: neighbouring rows lie on the same pages.
+    // In the order of their ids, each once: neighbouring rows lie on the same pages.
+    std::sort(wanted.begin(), wanted.end());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    loaded.rows.reserve(wanted.size());
     Statement query(db, "SELECT fields FROM price_row WHERE id = ?");
-    for (auto& [rowId, row] : rows) {
+    for (const std::int64_t rowId : wanted) {
         query.Reset();
         query.Bind(1, rowId);
         if (!query.Step()) {
@@ -208,16 +215,9 @@ std::vector<PriceStore> LoadPriceVersions(Database& db, const std::vector<std::i
         if (!fields) {
             Damaged(db);
         }
-        row = std::move(*fields);
+        loaded.rows.emplace(rowId, std::move(*fields));
     }
-    std::vector<PriceStore> lists(ids.size());
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        lists[i].rows.reserve(rowIds[i].size());
-        for (const std::int64_t rowId : rowIds[i]) {
-            lists[i].rows.push_back(rows.at(rowId));
-        }
-    }
-    return lists;
+    return loaded;
 }
 
 }  // namespace tesmarik

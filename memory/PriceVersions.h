@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/DateTime.h"
@@ -47,8 +48,13 @@ PriceVersion FindPriceVersion(Database& db, std::int64_t id);
 
 // The rows of a version, in its file's order.
 PriceStore LoadPriceVersion(Database& db, std::int64_t id);
-// The rows of several versions at once: a row they share is read once.
-std::vector<PriceStore> LoadPriceVersions(Database& db, const std::vector<std::int64_t>& ids);
+// The rows of several versions at once, each row they share read once: the ids of each
+// version's rows in its order, and the rows behind the ids.
+struct VersionRows {
+    std::vector<std::vector<std::int64_t>> ids;
+    std::unordered_map<std::int64_t, PriceRow> rows;
+};
+VersionRows LoadVersionRows(Database& db, const std::vector<std::int64_t>& versionIds);
 
 // The ids of a version's rows, and the rows behind ids; for the comparison and the history.
 std::vector<std::int64_t> VersionRowIds(Database& db, std::int64_t id);

@@ -177,7 +177,10 @@ OfferPlan PlanOffer(const Offer& offer, const OfferFigures& figures, bool figure
         first += group.count;
         group.text = GroupText(out, group);
     }
-    out.transport = TransportLine(out);
+    // With nothing that can be loaded, only the sizes apart are said.
+    if (!out.plan.vehicles.empty()) {
+        out.transport = TransportLine(out);
+    }
     out.shown = true;
     return out;
 }

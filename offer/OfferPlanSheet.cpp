@@ -94,7 +94,9 @@ void AddPlanToReport(PrintedReport& report, const OfferPlan& plan) {
     if (!plan.shown) {
         return;
     }
-    report.linesAfter.push_back(plan.transport);
+    if (!plan.transport.empty()) {
+        report.linesAfter.push_back(plan.transport);
+    }
     for (const std::string& line : PlanLines(plan)) {
         report.linesAfter.push_back(line);
     }

@@ -174,6 +174,10 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
     QObject::connect(escape, &QShortcut::activated, top_, [this] {
         Act([form = &FormOf(registry_)](Window& w) { CloseWindow(w, *form); });
     });
+    // Made by the system before it is placed, the window has its frame, and a move puts
+    // the frame where asked; a window moved before that was shown on Windows a title bar
+    // and a border lower and further right, partly outside the desktop.
+    top_->winId();
     if (form.Modal) {
         top_->move(
             WithinScreen(owner->geometry().center() - top_->rect().center(), top_->size(), owner));
@@ -190,13 +194,16 @@ void QtBinding::MakeDialogWindow(QWidget* owner) {
 void QtBinding::PlaceWindowOfItsOwn(QWidget* owner) {
     // Until the window is shown its frame is unknown; the owner's, framed by the same
     // window manager, stands for it, so that the title bar and the border count too.
-    const QMargins frame(owner->geometry().left() - owner->frameGeometry().left(),
-                         owner->geometry().top() - owner->frameGeometry().top(),
-                         owner->frameGeometry().right() - owner->geometry().right(),
-                         owner->frameGeometry().bottom() - owner->geometry().bottom());
+    const QMargins frame = FrameOf(*owner);
+    const QPoint corner(frame.left(), frame.top());
+    // The window is placed by its client area: Qt's own frame of a window on Windows 10
+    // leaves out the borders, which are invisible there but drawn under Wine.
+    const auto placeFrameAt = [this, corner](QPoint at) {
+        top_->setGeometry(QRect(at + corner, top_->size()));
+    };
     const QScreen* screen = owner->screen();
     if (screen == nullptr) {
-        top_->move(BesideOwner(owner, top_->size().grownBy(frame)));
+        placeFrameAt(BesideOwner(owner, top_->size().grownBy(frame)));
         return;
     }
     // The desktop less its panels holds the whole window, which shrinks to it if need be.
@@ -207,10 +214,10 @@ void QtBinding::PlaceWindowOfItsOwn(QWidget* owner) {
     }
     const QSize framed = top_->size().grownBy(frame);
     const auto left = main_->leftAt_.find(FormOf(registry_).Name);
-    QPoint at = left != main_->leftAt_.end() ? left->second : BesideOwner(owner, framed);
+    QPoint at = left != main_->leftAt_.end() ? left->second - corner : BesideOwner(owner, framed);
     at.setX(std::clamp(at.x(), room.left(), room.right() + 1 - framed.width()));
     at.setY(std::clamp(at.y(), room.top(), room.bottom() + 1 - framed.height()));
-    top_->move(at);
+    placeFrameAt(at);
 }
 
 QWidget* QtBinding::WidgetOf(const std::string& name) {
@@ -301,7 +308,7 @@ void QtBinding::SyncDialogs() {
             // The widget whose event closed the window may still be on the call stack.
             QWidget* closing = it->second->TopLevel();
             if (!FormOf(*it->first).Modal) {
-                leftAt_[FormOf(*it->first).Name] = closing->pos();
+                leftAt_[FormOf(*it->first).Name] = closing->geometry().topLeft();
             }
             closing->hide();
             retired_.push_back(std::move(it->second));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QSize>
 
@@ -11,5 +12,8 @@ namespace tesmarik {
 // the available area of the screen of `near` (the task bar and the title bar's room kept
 // clear), as close to where it was wanted as that allows.
 QPoint WithinScreen(QPoint wanted, QSize size, const QWidget* near);
+
+// The frame around a shown window: its title bar and its borders.
+QMargins FrameOf(const QWidget& window);
 
 }  // namespace tesmarik

@@ -56,3 +56,10 @@ TESMARIK_WINE_RUSSIAN=1 xvfb-run -a -s "-screen 0 1024x768x24" tests/windows/ins
     "$installer" build-windows/older/tesmarik-0.0.1-win64-setup.exe build-windows/screenshots/ru
 # And the offer's workbook made there: numbers as numbers whatever the regional settings.
 tests/windows/russian_workbook.sh build-windows/tesmarik-scenario.exe
+# And the real window there, unpacked into and started from a folder with a Cyrillic name:
+# the download, and the offer saved into the user's documents.
+mkdir "$unpacked/Программы"
+unzip -q "$zip" -d "$unpacked/Программы"
+program=$(dirname "$(find "$unpacked/Программы" -name tesmarik.exe | head -n 1)")
+TESMARIK_WINE_RUSSIAN=1 python3 tests/windows/real_window.py "$program" \
+    build-windows/tesmarik-scenario.exe build-windows/screenshots/ru

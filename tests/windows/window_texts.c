@@ -7,6 +7,11 @@
  *                                   clicks the control whose text is TEXT ('&' ignored) in
  *                                   the visible window titled TITLE; exits 1 when there is
  *                                   none, or it is disabled
+ *   window_texts.exe place TITLE    where Windows has the visible window titled TITLE:
+ *                                   "frame LEFT TOP RIGHT BOTTOM" with its frame, "client
+ *                                   LEFT TOP RIGHT BOTTOM" without, then "work LEFT TOP
+ *                                   RIGHT BOTTOM", the desktop less its task bar; exits 1
+ *                                   when there is no such window
  *
  * Texts are printed in UTF-8, one line each, line breaks inside a text shown as "\n".
  * A click is the control's own BM_CLICK, so it lands wherever the window manager has put
@@ -124,6 +129,20 @@ static BOOL CALLBACK FindWindowTitled(HWND window, LPARAM data) {
     return search->found == NULL;
 }
 
+static BOOL CALLBACK FindTitle(HWND window, LPARAM data) {
+    struct Search* search = (struct Search*)data;
+    wchar_t title[1024];
+    if (!IsWindowVisible(window)) {
+        return TRUE;
+    }
+    TextOf(window, title, 1024);
+    if (wcscmp(title, search->title) != 0) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && wcscmp(argv[1], L"list") == 0) {
         EnumWindows(ListWindow, 0);
@@ -140,6 +159,23 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(search.found, BM_CLICK, 0, 0);
         return 0;
     }
-    fputs("usage: window_texts.exe list | click TITLE TEXT\n", stderr);
+    if (argc == 3 && wcscmp(argv[1], L"place") == 0) {
+        struct Search search = {argv[2], NULL, NULL};
+        EnumWindows(FindTitle, (LPARAM)&search);
+        RECT frame;
+        RECT client;
+        RECT work;
+        POINT corner = {0, 0};
+        if (search.found == NULL || !GetWindowRect(search.found, &frame) ||
+            !GetClientRect(search.found, &client) || !ClientToScreen(search.found, &corner) ||
+            !SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+            return 1;
+        }
+        printf("frame %ld %ld %ld %ld\nclient %ld %ld %ld %ld\nwork %ld %ld %ld %ld\n", frame.left,
+               frame.top, frame.right, frame.bottom, corner.x, corner.y, corner.x + client.right,
+               corner.y + client.bottom, work.left, work.top, work.right, work.bottom);
+        return 0;
+    }
+    fputs("usage: window_texts.exe list | click TITLE TEXT | place TITLE\n", stderr);
     return 2;
 }

@@ -8,7 +8,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 fonts=$WINEPREFIX/drive_c/windows/Fonts
 ready() { [ -f "$WINEPREFIX/.tesmarik-ready" ] && [ -f "$fonts/MetricfontSans-Regular.ttf" ]; }
+# The user's documents are a folder of the prefix's own: Wine links them to the home
+# folder of the machine, into which no test may write.
+own_documents() {
+    local documents
+    for documents in "$WINEPREFIX"/drive_c/users/*/Documents; do
+        if [ -L "$documents" ]; then
+            rm -f "$documents"
+            mkdir -p "$documents"
+        fi
+    done
+}
 if ready; then
+    own_documents
     echo "$WINEPREFIX"
     exit 0
 fi
@@ -24,4 +36,5 @@ if ! ready; then
     wineserver -w
     touch "$WINEPREFIX/.tesmarik-ready"
 fi
+own_documents
 echo "$WINEPREFIX"

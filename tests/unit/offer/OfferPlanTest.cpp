@@ -108,6 +108,13 @@ TEST(OfferPlan, BadClearanceIsSaidAndShowsNoPlan) {
     // Pipes in pipes off: the clearance is not asked for.
     offer.loading.nesting = false;
     EXPECT_TRUE(Plan(offer).shown);
+    // Nothing the vehicle can take: the sizes apart, and no plan's line.
+    offer.vehicle = static_cast<int>(VehicleKind::Platform);
+    offer.positions = {Pipe(219, 10, QuantityUnit::Pieces, 5)};
+    const OfferPlan apart = Plan(offer);
+    EXPECT_TRUE(apart.transport.empty());
+    EXPECT_EQ(PlanLines(apart), std::vector<std::string>{"Вне плана: 219×10 — нет норм погрузки"});
+    offer.vehicle = 0;
     // A capacity that is no number, or mixed loading off: no plan, and no problem of its own.
     offer.capacity = "0";
     EXPECT_FALSE(Plan(offer).shown);
