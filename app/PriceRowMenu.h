@@ -20,4 +20,7 @@ void OpenCostWindow(Window& w);
 // is said in a message, and nothing changes.
 void OpenInMassTab(Window& w);
 
+// Opens the offer's window ("Предложение…"), showing the offer as it stands.
+void OpenOfferWindow(Window& w);
+
 }  // namespace tesmarik

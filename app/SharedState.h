@@ -4,6 +4,7 @@
 #include "tabs/mass/AssortmentState.h"
 #include "tabs/mass/MassState.h"
 #include "tabs/mass/PipeState.h"
+#include "tabs/memory/MemoryState.h"
 #include "tabs/offer/OfferState.h"
 #include "tabs/price/PriceState.h"
 
@@ -18,6 +19,7 @@ struct SharedState {
     LoadingState loading;
     PriceState price;
     OfferState offer;
+    MemoryState memory;  // the program's database and its windows
 };
 
 }  // namespace tesmarik

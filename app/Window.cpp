@@ -16,6 +16,7 @@ Window::Window(Platform& p) : platform(p) {
     WireReportMenus(*this);
     WireCostDialog(*this);
     WireOfferWindow(*this);
+    WireMemoryWindows(*this);
 }
 
 void Window::Create() {

@@ -4,6 +4,7 @@
 #include "common/Platform.h"
 #include "controls/Controls.h"
 #include "controls/DialogWindows.h"
+#include "form/MemoryForms.h"
 #include "form/TForm1.h"
 #include "form/TForm2.h"
 #include "form/TForm3.h"
@@ -30,6 +31,9 @@ public:
     TForm1 form;
     TForm2 form2;  // the cost window of a price position
     TForm3 form3;  // the commercial offer
+    TForm4 form4;  // the changes of the price list
+    TForm5 form5;  // the archive of offers
+    TForm6 form6;  // a price list row's history
     // The windows open over form: the cost window modal, the offer's not.
     DialogWindows dialogs{form.Form1};
     SharedState state;
@@ -45,5 +49,6 @@ void WireInfoTab(Window& w);
 void WireReportMenus(Window& w);
 void WireCostDialog(Window& w);
 void WireOfferWindow(Window& w);
+void WireMemoryWindows(Window& w);
 
 }  // namespace tesmarik

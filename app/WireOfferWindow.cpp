@@ -1,4 +1,5 @@
 #include "app/PriceRowMenu.h"
+#include "app/ProgramMemory.h"
 #include "app/UserActions.h"
 #include "app/Window.h"
 #include "offer/OfferTerms.h"
@@ -24,6 +25,8 @@ void RefreshOffer(Window& w) {
     ShowOffer(w.form3, w.state.offer, Capacity(w));
 }
 
+}  // namespace
+
 void OpenOfferWindow(Window& w) {
     OfferState& s = w.state.offer;
     if (!s.started) {
@@ -36,6 +39,8 @@ void OpenOfferWindow(Window& w) {
     RefreshOffer(w);
     w.dialogs.Open(w.form3);
 }
+
+namespace {
 
 // The date of the price list the grid shows: its file's.
 std::string PriceListDate(Window& w) {
@@ -106,12 +111,28 @@ void WireOfferWindow(Window& w) {
         {"Копировать", [&w, &s, &p] { CopyOffer(s, Capacity(w), p); }},
     };
     f.Button1.OnClick = [&w, &s, &p] { CopyOffer(s, Capacity(w), p); };
-    f.Button2.OnClick = [&w, &s, &p] { PrintOffer(s, Capacity(w), p); };
-    f.Button3.OnClick = [&w, &s, &p] { SaveOfferPdf(s, Capacity(w), p); };
-    f.Button4.OnClick = [&w, &s, &p] { SaveOfferExcel(s, Capacity(w), p); };
+    // Each offer sent goes to the archive, once its document is made.
+    f.Button2.OnClick = [&w, &s, &p] {
+        if (PrintOffer(s, Capacity(w), p)) {
+            RecordSentOffer(w);
+        }
+    };
+    f.Button3.OnClick = [&w, &s, &p] {
+        if (SaveOfferPdf(s, Capacity(w), p)) {
+            RecordSentOffer(w);
+        }
+    };
+    f.Button4.OnClick = [&w, &s, &p] {
+        if (SaveOfferExcel(s, Capacity(w), p)) {
+            RecordSentOffer(w);
+        }
+    };
     f.Button5.OnClick = [&w, &s, &p] {
-        SaveOffer(s, p);
+        const bool saved = SaveOffer(s, p);
         RefreshOffer(w);
+        if (saved) {
+            RecordSentOffer(w);
+        }
     };
     f.Button6.OnClick = [&w, &s, &p] {
         OpenOffer(s, p);

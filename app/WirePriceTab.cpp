@@ -1,3 +1,4 @@
+#include "app/ProgramMemory.h"
 #include "app/Window.h"
 #include "tabs/price/PriceGridPaint.h"
 #include "tabs/price/PriceTab.h"
@@ -6,7 +7,11 @@ namespace tesmarik {
 
 void WirePriceTab(Window& w) {
     TForm1& f = w.form;
-    f.PageControl1.OnChange = [&w] { PageControl1Change(w.form, w.state.price, w.platform); };
+    f.PageControl1.OnChange = [&w] {
+        PageControl1Change(w.form, w.state.price, w.platform);
+        // After the tab is shown: the database never stands in the price tab's way.
+        KeepPriceList(w);
+    };
     f.Tabl.OnDrawCell = [&f](int col, int row, DrawCellState state) {
         return TablDrawCell(f, col, row, state);
     };

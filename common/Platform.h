@@ -98,6 +98,9 @@ public:
     // and the seller's web server (host or host:port).
     virtual std::string PriceFilePath() = 0;
     virtual std::string SellerHost() = 0;
+    // The user's own data folder, which the program's database lives under (see
+    // memory/MemoryFile.h); empty where the program keeps no database.
+    virtual std::string DataFolder() { return {}; }
 };
 
 }  // namespace tesmarik

@@ -16,5 +16,7 @@ bool PaintMassPicture(QPainter& painter, const QRect& area, const std::string& n
 bool PaintLoadingPicture(QPainter& painter, const QRect& area,
                          const std::string& name);                                     // "loading-"
 bool PaintPlanPicture(QPainter& painter, const QRect& area, const std::string& name);  // "plan-"
+bool PaintHistoryPicture(QPainter& painter, const QRect& area,
+                         const std::string& name);  // "history-"
 
 }  // namespace tesmarik

@@ -332,4 +332,9 @@ std::string RealPlatform::SellerHost() {
     return seller.isEmpty() ? std::string(kDefaultSellerHost) : seller.toStdString();
 }
 
+std::string RealPlatform::DataFolder() {
+    // ~/.local/share (XDG_DATA_HOME), on Windows %LOCALAPPDATA%: the user's alone.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+}
+
 }  // namespace tesmarik

@@ -49,6 +49,7 @@ public:
     void WriteSettingsFile(const std::string& text) override;
     std::string PriceFilePath() override;
     std::string SellerHost() override;
+    std::string DataFolder() override;
 
 private:
     void BeforeDialog() const;

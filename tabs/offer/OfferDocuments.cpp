@@ -39,23 +39,27 @@ void CopyOffer(const OfferState& s, const std::string& capacity, Platform& platf
     platform.CopyText(OfferClipboardText(s.offer, FiguresToSend(s, capacity)));
 }
 
-void PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform) {
+bool PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform) {
     const OfferFigures figures = FiguresToSend(s, capacity);
-    platform.Print(OfferReport(s.offer, figures, ProgramSeller(), platform.Now()));
+    return platform.Print(OfferReport(s.offer, figures, ProgramSeller(), platform.Now()));
 }
 
-void SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform) {
+bool SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform) {
     const OfferFigures figures = FiguresToSend(s, capacity);
     if (const auto path = platform.SaveDialog(SaveRequest("PDF|*.pdf", "pdf", s.offer))) {
         platform.WritePdf(*path, OfferReport(s.offer, figures, ProgramSeller(), platform.Now()));
+        return true;
     }
+    return false;
 }
 
-void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform) {
+bool SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform) {
     const OfferFigures figures = FiguresToSend(s, capacity);
     if (const auto path = platform.SaveDialog(SaveRequest("Книга Excel|*.xlsx", "xlsx", s.offer))) {
         platform.WriteWorkbook(*path, OfferWorkbook(s.offer, figures, ProgramSeller()));
+        return true;
     }
+    return false;
 }
 
 bool SaveOffer(OfferState& s, Platform& platform) {

@@ -12,9 +12,10 @@ namespace tesmarik {
 // document on paper, in a PDF file and in a workbook. The capacity is the text of the
 // loading tab's capacity field. An offer without positions makes nothing and says so.
 void CopyOffer(const OfferState& s, const std::string& capacity, Platform& platform);
-void PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform);
-void SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform);
-void SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform);
+// These three: true once the document is made (not cancelled).
+bool PrintOffer(const OfferState& s, const std::string& capacity, Platform& platform);
+bool SaveOfferPdf(const OfferState& s, const std::string& capacity, Platform& platform);
+bool SaveOfferExcel(const OfferState& s, const std::string& capacity, Platform& platform);
 
 // "Сохранить предложение…": the save dialog, then the offer file; true once saved.
 bool SaveOffer(OfferState& s, Platform& platform);

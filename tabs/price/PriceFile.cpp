@@ -7,7 +7,7 @@
 
 namespace tesmarik {
 
-void ReadPriceFile(PriceState& price, Platform& platform, const std::string& path) {
+bool ReadPriceFile(PriceState& price, Platform& platform, const std::string& path) {
     const ClippedLines file = platform.ReadLinesClipped(path, kPriceMaxLines, kPriceMaxLineChars);
     price.store = ParsePriceLines(file.lines);
     if (!file.lines.empty() && !LooksLikePriceList(file.lines.front())) {
@@ -20,11 +20,12 @@ void ReadPriceFile(PriceState& price, Platform& platform, const std::string& pat
             price.toldNoPriceList = which;
             platform.ShowMessage(kNoPriceListMessage);
         }
-        return;
+        return false;
     }
     if (file.clipped) {
         platform.ShowMessage(kPriceClippedMessage);
     }
+    return !file.lines.empty();
 }
 
 DownloadResult DownloadPriceFile(Platform& platform, const std::string& path) {

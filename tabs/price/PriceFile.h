@@ -9,7 +9,8 @@ namespace tesmarik {
 
 // Replaces the store with the rows of the price file at path. A file that cannot be read
 // throws the platform's input/output error and leaves the store as it was.
-void ReadPriceFile(PriceState& price, Platform& platform, const std::string& path);
+// True when the file read is a price list.
+bool ReadPriceFile(PriceState& price, Platform& platform, const std::string& path);
 
 // Fetches the price list from the seller's web server into the file at path. Succeeds
 // only when the platform reports success; an error raised while downloading is a failure

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "price/PriceStore.h"
@@ -16,6 +17,9 @@ struct PriceState {
     // The conditions of the filter whose error was shown, while they stand unchanged: a key
     // released over them shows it no more.
     std::string refusedFilter;
+    // A price list just read that the program's memory has not been offered yet: true when
+    // a download brought it, false for a file that was there.
+    std::optional<bool> toKeep;
 };
 
 }  // namespace tesmarik

@@ -10,17 +10,19 @@ namespace tesmarik {
 
 namespace {
 
-void MakeSurePriceFileIsThere(TForm1& f, Platform& platform, const std::string& path) {
+// True when a download brought a new file.
+bool MakeSurePriceFileIsThere(TForm1& f, Platform& platform, const std::string& path) {
     if (platform.FileExists(path)) {
-        CheckPriceAge(f, platform, path);
-        return;
+        return CheckPriceAge(f, platform, path);
     }
     if (!platform.AskAt(20, 100,
                         "Прайса в базе данных необнаружено,\rпроизвести новую загрузку нового "
                         "прайса?")) {
-        return;
+        return false;
     }
-    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, nullptr, false);
+    const DownloadResult result = DownloadPriceFile(platform, path);
+    TellDownloadOutcome(platform, result, path, nullptr, false);
+    return result.Succeeded();
 }
 
 }  // namespace
@@ -29,10 +31,10 @@ void PageControl1Change(TForm1& f, PriceState& price, Platform& platform) {
     if (f.PageControl1.ActivePageIndex == kPriceTab) {
         // Found once per visit: every step of the visit means the same file.
         const std::string path = platform.PriceFilePath();
-        MakeSurePriceFileIsThere(f, platform, path);
+        const bool downloaded = MakeSurePriceFileIsThere(f, platform, path);
         // Without a file the store keeps what it held.
-        if (platform.FileExists(path)) {
-            ReadPriceFile(price, platform, path);
+        if (platform.FileExists(path) && ReadPriceFile(price, platform, path)) {
+            price.toKeep = downloaded;
         }
         FillSearchLists(f, price.store);
     }
@@ -52,25 +54,26 @@ void SearchListChange(TForm1& f, PriceState& price, bool keyUp) {
     price.refusedFilter.clear();
 }
 
-void CheckPriceAge(TForm1& f, Platform& platform, const std::string& path) {
+bool CheckPriceAge(TForm1& f, Platform& platform, const std::string& path) {
     const auto written = platform.FileLastWrite(path);
     if (!written) {
-        return;  // gone since it was found: the reader will not find it either
+        return false;  // gone since it was found: the reader will not find it either
     }
     const PriceAgeTexts age = PriceAgeOf(*written, platform.Now());
     f.Label141.Text = age.date;
     f.Label27.Text = age.age;
     if (!age.stale) {
-        return;
+        return false;
     }
     if (!platform.AskAt(500, 300,
                         "Прайс  в базе данных устарел,\rпроизвести  обновлёние прайса?")) {
-        return;
+        return false;
     }
     // The labels keep describing the file as it was; the next visit of the tab shows the
     // new one.
-    TellDownloadOutcome(platform, DownloadPriceFile(platform, path), path, kDownloadDoneMessage,
-                        true);
+    const DownloadResult result = DownloadPriceFile(platform, path);
+    TellDownloadOutcome(platform, result, path, kDownloadDoneMessage, true);
+    return result.Succeeded();
 }
 
 void CheckPriceAge(TForm1& f, Platform& platform) {

@@ -21,7 +21,8 @@ void SearchListChange(TForm1& f, PriceState& price, bool keyUp);
 // Shows the date and age of the price file at path on the price tab and, when the file
 // is a day old or more, offers to fetch a fresh one. The price file must exist. Without a
 // path, the platform's price file.
-void CheckPriceAge(TForm1& f, Platform& platform, const std::string& path);
+// True when a download brought a new file.
+bool CheckPriceAge(TForm1& f, Platform& platform, const std::string& path);
 void CheckPriceAge(TForm1& f, Platform& platform);
 
 }  // namespace tesmarik

@@ -70,7 +70,8 @@ TEST_F(CostWindow, ARightClickedRowIsPricedInAWindowOverTheMainWindow) {
             return texts;
         }),
                   QStringList({"Стоимость…", "Открыть в расчёте массы", "Добавить в предложение…",
-                               "Предложение…"}));
+                               "Предложение…", "Изменения прайса…", "История цены…",
+                               "Архив предложений…"}));
         EXPECT_EQ(user.OnGui([&] { return Model().form.Tabl.Row; }), 3);
         Choose(user, menu, 0);
         ASSERT_TRUE(DialogShown(user));

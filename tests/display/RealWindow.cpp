@@ -39,6 +39,8 @@ void RealWindow::SetUp() {
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_CACHE_HOME", (home_.path() + "/.cache").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/.config").toUtf8());
+    // The program's database too lives in the test's own home, never the user's.
+    qputenv("XDG_DATA_HOME", (home_.path() + "/.local/share").toUtf8());
     log_ = new DialogLog(qApp);
     qApp->installEventFilter(log_);
 }

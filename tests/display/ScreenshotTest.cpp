@@ -108,6 +108,69 @@ const Scene kScenes[] = {
     {"price-sample", kPrice.c_str()},
 };
 
+// The windows of the program's memory after three kept lists and an offer saved: each
+// shown by the real binding beside the main window.
+class MemoryShot : public testing::TestWithParam<Scene> {};
+
+const std::string kMemoryData = std::string(TESMARIK_SOURCE_DIR) + "/tests/scenario/data/memory/";
+const std::string kThreeLists =
+    "pricefile " + kMemoryData +
+    "day1.csv 2026-12-05 08:00:00\nnow 2026-12-05 09:00:00\n"
+    "tab 2\ntab 1\nnow 2026-12-08 08:15:00\nanswer ok\ndownload ok " +
+    kMemoryData + "day2.csv\ntab 2\ntab 1\nnow 2026-12-11 08:15:00\nanswer ok\ndownload ok " +
+    kMemoryData + "day3.csv\ntab 2\n";
+const std::string kChanges =
+    kThreeLists + "menu Tabl Изменения прайса…\nchoose Form4.ComboBox1 05.12.2026 08:00\n";
+const std::string kHistory = kThreeLists + "focus Tabl 0 1\nmenu Tabl История цены…\n";
+const std::string kArchive =
+    kThreeLists +
+    "focus Tabl 0 1\nmenu Tabl Добавить в предложение…\ntype Edit1 100\nclick Button2\n"
+    "settext Form3.Edit2 ООО \"Ромашка\"\nsaveas /tmp/tesmarik-memory-shot.offer\n"
+    "click Form3.Button5\nmenu Form3.StringGrid1 Архив предложений…\n";
+
+TEST_P(MemoryShot, ShowsTheWindowOverTheMainWindow) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    std::ostringstream printed;
+    ScriptedPlatform platform(printed, folder.filePath("1.csv").toStdString(), "tesmarik.example");
+    platform.SetDataFolder(folder.path().toStdString());
+    Window window(platform);
+    window.Create();
+    QtBinding binding(window);
+    binding.TopLevel()->show();
+    ActivateWindow(window);
+    ScenarioRunner runner(window, platform, printed);
+    std::istringstream script(GetParam().script);
+    std::ostringstream errors;
+    ASSERT_EQ(runner.Run(script, errors), 0) << errors.str();
+    EXPECT_EQ(printed.str().find("error:"), std::string::npos) << printed.str();
+    binding.Sync();
+    QApplication::processEvents();
+    ASSERT_NE(window.dialogs.Top(), nullptr);
+    const std::string form = window.dialogs.Top()->All().front()->Name;
+    QtBinding* shown = binding.DialogBinding(form);
+    ASSERT_NE(shown, nullptr) << form;
+    EXPECT_TRUE(shown->TopLevel()->isVisible());
+    EXPECT_TRUE(SaveScreenshot(shown->TopLevel()->grab().toImage(), GetParam().name));
+}
+
+const Scene kMemoryScenes[] = {
+    {"memory-changes", kChanges.c_str()},
+    {"memory-history", kHistory.c_str()},
+    {"memory-archive", kArchive.c_str()},
+};
+
+INSTANTIATE_TEST_SUITE_P(Memory, MemoryShot, testing::ValuesIn(kMemoryScenes),
+                         [](const testing::TestParamInfo<Scene>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name) {
+                                 if (c == '-') {
+                                     c = '_';
+                                 }
+                             }
+                             return name;
+                         });
+
 INSTANTIATE_TEST_SUITE_P(Window, SceneShot, testing::ValuesIn(kScenes),
                          [](const testing::TestParamInfo<Scene>& info) {
                              std::string name = info.param.name;

@@ -104,6 +104,17 @@ void PriceFile(ScriptContext& s, const CommandArgs& args) {
     }
 }
 
+// memory FOLDER|none: the data folder the database lives under (FOLDER/tesmarik/tesmarik.db),
+// or no database at all.
+void Memory(ScriptContext& s, const CommandArgs& args) {
+    const auto a = Split(args.text, 1, true);
+    if (a[0].empty()) {
+        throw ScriptError("memory takes a folder or none");
+    }
+    s.platform.SetDataFolder(a[0] == "none" ? std::string()
+                                            : Utf8Text(std::filesystem::absolute(Utf8Path(a[0]))));
+}
+
 constexpr CommandRow kCommands[] = {
     {"answer", Answer},        // answer ok|cancel
     {"clipboard", Clipboard},  // clipboard TEXT
@@ -114,6 +125,7 @@ constexpr CommandRow kCommands[] = {
     {"download", Download},    // download ok FILE|fail
     {"now", Now},              // now YYYY-MM-DD HH:MM:SS
     {"pricefile", PriceFile},  // pricefile FILE YYYY-MM-DD HH:MM:SS|none|locked
+    {"memory", Memory},        // memory FOLDER|none
 };
 
 }  // namespace

@@ -37,6 +37,8 @@ public:
     void SetNow(const DateTime& t) { now_ = t; }
     // The folder the user's settings file lives in; without one they are kept in memory.
     void SetSettingsFolder(std::string folder) { settingsFolder_ = std::move(folder); }
+    // The data folder the program's database lives under; empty: no database.
+    void SetDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
     void SetPriceFileLocked(bool locked) { priceLocked_ = locked; }
     // What the clipboard holds, as another program would leave it there.
     void SetClipboard(std::string text) { clipboard_ = std::move(text); }
@@ -66,6 +68,7 @@ public:
     void WriteSettingsFile(const std::string& text) override;
     std::string PriceFilePath() override { return priceFilePath_; }
     std::string SellerHost() override { return sellerHost_; }
+    std::string DataFolder() override { return dataFolder_; }
 
 private:
     std::ostream& out_;
@@ -81,6 +84,7 @@ private:
     std::function<void()> beforePainting_;
     DateTime now_{2026, 1, 1, 12, 0, 0};
     std::string settingsFolder_;
+    std::string dataFolder_;
     std::string settings_;  // while there is no folder
     bool priceLocked_ = false;
 };

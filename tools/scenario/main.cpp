@@ -48,6 +48,8 @@ int main() {
             seller != nullptr && *seller != '\0' ? seller : tesmarik::kDefaultSellerHost);
         // The user's settings start empty in each run and go with its folder.
         platform.SetSettingsFolder(tesmarik::Utf8Text(folder));
+        // So does the database, unless the script names a folder of its own.
+        platform.SetDataFolder(tesmarik::Utf8Text(folder));
         platform.SetBeforePainting([&] {
             if (!gui) {
 #ifndef _WIN32
