@@ -142,8 +142,10 @@ class Desktop:
         self.work = work
         self.processes = []
         read, write = os.pipe()
+        # A common laptop's screen, which the offer window with its loading column fits;
+        # Wine's own desktop below is smaller, and the window shrinks to it there.
         self.xvfb = self.start(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                                "1024x768x24", "-nolisten", "tcp"], pass_fds=(write,))
+                                "1366x768x24", "-nolisten", "tcp"], pass_fds=(write,))
         os.close(write)
         number = b""
         while not number.endswith(b"\n"):
