@@ -10,7 +10,11 @@ namespace tesmarik {
 // The program's database in a data folder (the user's own: ~/.local/share, on Windows
 // %LOCALAPPDATA%).
 inline std::string MemoryFilePath(const std::string& dataFolder) {
-    return dataFolder + "/tesmarik/tesmarik.db";
+    // In the folder's own separators, so that a Windows path reads as one in a message.
+    const bool backslashes =
+        dataFolder.find('\\') != std::string::npos && dataFolder.find('/') == std::string::npos;
+    const std::string separator = backslashes ? "\\" : "/";
+    return dataFolder + separator + "tesmarik" + separator + "tesmarik.db";
 }
 
 // The database, ready for use, and what the user must be told about its opening: when the
