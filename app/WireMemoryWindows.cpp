@@ -138,6 +138,7 @@ void WireMemoryWindows(Window& w) {
                        &archive.Edit5, &archive.Edit6}) {
         edit->OnChange = [&w] { ShowArchive(w.form5, w.state.memory, RequiredMemory(w)); };
     }
+    archive.ComboBox1.OnChange = [&w] { ShowArchive(w.form5, w.state.memory, RequiredMemory(w)); };
     archive.Button1.OnClick = [&w] { OpenArchivedOffer(w); };
     archive.Button2.OnClick = [&w] { RepriceReopenedOffer(w); };
     archive.Button3.OnClick = [&w] { CloseWindow(w, w.form5.Form5); };

@@ -67,6 +67,13 @@ OfferArchiveControls::OfferArchiveControls(ControlRegistry& registry) : registry
     Button2.Place(&Form5, 120, 524, 130, 25).Text = "Обновить цены";
     Button2.Enabled = false;
     Button3.Place(&Form5, 768, 524, 80, 25).Text = "Закрыть";
+    Label8.Place(&Form5, 500, 70, 0, 0).Text = "Порядок:";
+    ComboBox1.Place(&Form5, 560, 66, 288, 21);
+    ComboBox1.Style = ComboStyle::Pick;
+    // In the order of ArchiveOrder.
+    ComboBox1.SetItems(
+        {"сначала новые", "по номеру", "по клиенту", "по менеджеру", "по сумме, сначала большие"});
+    ComboBox1.SetItemIndex(0);
 }
 
 PriceHistoryControls::PriceHistoryControls(ControlRegistry& registry) : registry_(registry) {

@@ -47,6 +47,8 @@ struct OfferArchiveControls {
     TESMARIK_CONTROL(Button, Button1);          // "Открыть"
     TESMARIK_CONTROL(Button, Button2);          // "Обновить цены"
     TESMARIK_CONTROL(Button, Button3);          // "Закрыть"
+    TESMARIK_CONTROL(Label, Label8);
+    TESMARIK_CONTROL(ComboBox, ComboBox1);  // the order of the offers found
 };
 
 class TForm5 : public ControlRegistry, public OfferArchiveControls {

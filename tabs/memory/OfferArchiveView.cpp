@@ -1,5 +1,7 @@
 #include "tabs/memory/OfferArchiveView.h"
 
+#include <algorithm>
+
 #include "common/Numbers.h"
 #include "offer/OfferTerms.h"
 #include "price/MoneyText.h"
@@ -40,6 +42,32 @@ bool ReadSize(const std::string& text, const char* what, std::optional<double>& 
 
 }  // namespace
 
+void SortArchived(std::vector<ArchivedOffer>& found, ArchiveOrder order) {
+    const auto by = [&found](auto key, bool descending = false) {
+        std::stable_sort(found.begin(), found.end(),
+                         [&](const ArchivedOffer& a, const ArchivedOffer& b) {
+                             return descending ? key(b) < key(a) : key(a) < key(b);
+                         });
+    };
+    switch (order) {
+        case ArchiveOrder::Newest:
+            break;
+        case ArchiveOrder::Number:
+            by([](const ArchivedOffer& o) { return o.number; });
+            break;
+        case ArchiveOrder::Client:
+            // Capitals or not, as the client is searched.
+            by([](const ArchivedOffer& o) { return FoldCase(o.client); });
+            break;
+        case ArchiveOrder::Manager:
+            by([](const ArchivedOffer& o) { return FoldCase(o.manager); });
+            break;
+        case ArchiveOrder::Total:
+            by([](const ArchivedOffer& o) { return o.totalKopecks; }, true);
+            break;
+    }
+}
+
 ArchiveSearch ReadArchiveSearch(const TForm5& f) {
     OfferQuery q;
     q.client = f.Edit1.Text;
@@ -61,6 +89,8 @@ void ShowArchive(TForm5& f, MemoryState& m, Database& db) {
         return;
     }
     m.found = FindOffers(db, *search.query);
+    const int order = f.ComboBox1.ItemIndex();
+    SortArchived(m.found, order > 0 ? static_cast<ArchiveOrder>(order) : ArchiveOrder::Newest);
     StringGrid& grid = f.StringGrid1;
     for (int r = 0; r < grid.RowCount; ++r) {
         for (int c = 0; c < kColumns; ++c) {

@@ -16,7 +16,13 @@ struct ArchiveSearch {
 };
 ArchiveSearch ReadArchiveSearch(const TForm5& f);
 
-// Searches the archive and lists what it finds, the newest first; a field that cannot be
+// The orders "Порядок" offers, as its items list them.
+enum class ArchiveOrder { Newest, Number, Client, Manager, Total };
+// Puts the offers found in the order; offers alike in it keep the newest first.
+void SortArchived(std::vector<ArchivedOffer>& found, ArchiveOrder order);
+
+// Searches the archive and lists what it finds in the order chosen, the newest first unless
+// another is; a field that cannot be
 // read says so and the list stays as it was.
 void ShowArchive(TForm5& f, MemoryState& m, Database& db);
 
