@@ -143,7 +143,7 @@ OfferPlan PlanOffer(const Offer& offer, const OfferFigures& figures, bool figure
     }
     PlanOptions options{out.capacity, offer.loading.nesting, 0};
     if (offer.loading.nesting) {
-        out.problem = LoadingProblem(offer, figures);
+        out.problem = ClearanceProblem(offer.loading.clearance, out.items);
         if (!out.problem.empty()) {
             return out;
         }
